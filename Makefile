@@ -1,0 +1,52 @@
+# make test   build everything and run every test (native, mingw, fuzz, Wine)
+# make run    start the program under Wine
+# make bench  run the benchmarks
+BUILD ?= build
+JOBS ?= 2
+FUZZ_SECONDS ?= 10
+
+# $(call configure,folder,options): configures a build folder once.
+configure = test -f $(BUILD)/$(1)/CMakeCache.txt || \
+	cmake -S . -B $(BUILD)/$(1) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(2) >/dev/null
+
+.PHONY: setup native unit win64 win32 fuzz wine test run bench clean
+
+setup:
+	@./scripts/setup.sh
+
+native: setup
+	$(call configure,native,)
+	cmake --build $(BUILD)/native -j $(JOBS) -- --no-print-directory
+
+unit: native
+	ctest --test-dir $(BUILD)/native --output-on-failure --timeout 120
+
+win64: setup
+	$(call configure,win64,-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake)
+	cmake --build $(BUILD)/win64 -j $(JOBS) -- --no-print-directory
+
+win32: setup
+	$(call configure,win32,-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake)
+	cmake --build $(BUILD)/win32 -j $(JOBS) -- --no-print-directory
+
+fuzz: setup
+	$(call configure,fuzz,-DCMAKE_CXX_COMPILER=clang++ -DTAVRIN_FUZZ=ON)
+	cmake --build $(BUILD)/fuzz -j $(JOBS) -- --no-print-directory
+	for f in $(BUILD)/fuzz/tests/fuzz/*_fuzzer; do \
+	    n=$$(basename $$f); mkdir -p $(BUILD)/fuzz/corpus/$$n; \
+	    $$f -max_total_time=$(FUZZ_SECONDS) -max_len=20000 -len_control=0 \
+	        $(BUILD)/fuzz/corpus/$$n >$(BUILD)/fuzz/$$n.log 2>&1 \
+	        || { tail -n 40 $(BUILD)/fuzz/$$n.log; exit 1; }; \
+	    echo "$$n: $$(tail -n 1 $(BUILD)/fuzz/$$n.log)"; \
+	done
+
+wine: win64
+	tests/wine/run.sh $(BUILD)/win64
+
+test: unit win32 fuzz wine
+
+bench: native win64
+	bench/run.sh $(BUILD)
+
+clean:
+	rm -rf $(BUILD)

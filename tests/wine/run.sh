@@ -1,0 +1,62 @@
+#!/bin/bash
+# Runs every tests/wine/test_*.sh against a mingw build under Wine, on a
+# private Xvfb display and a private Wine prefix kept in the build folder.
+# Usage: run.sh <win64 build folder>
+set -u
+BUILD=$(realpath "$1")
+HERE=$(dirname "$(realpath "$0")")
+TEST_LIMIT=${TEST_LIMIT:-120}
+
+export WINEPREFIX="$BUILD/wineprefix"
+export WINEDEBUG=-all
+export WINEARCH=win64
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export BUILD HERE
+ARTIFACTS="$BUILD/wine-artifacts"
+rm -rf "$ARTIFACTS"
+mkdir -p "$ARTIFACTS"
+
+XVFB_PID=""
+cleanup() {
+    wineserver -k 2>/dev/null
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
+}
+trap cleanup EXIT INT TERM
+
+display=""
+for n in $(seq 90 150); do
+    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=$n; break; fi
+done
+[ -n "$display" ] || { echo "no free X display"; exit 1; }
+Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+XVFB_PID=$!
+export DISPLAY=":$display"
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+if [ ! -f "$WINEPREFIX/.tavrin-ready" ]; then
+    echo "Creating the Wine prefix $WINEPREFIX"
+    timeout 300 wineboot -i >/dev/null 2>&1 || { echo "wineboot failed"; exit 1; }
+    wineserver -w
+    touch "$WINEPREFIX/.tavrin-ready"
+fi
+
+failed=0
+total=0
+for test in "$HERE"/test_*.sh; do
+    name=$(basename "$test" .sh)
+    total=$((total + 1))
+    start=$(date +%s)
+    if timeout --kill-after=5 "$TEST_LIMIT" bash "$test" >"$ARTIFACTS/$name.log" 2>&1; then
+        echo "PASS $name ($(( $(date +%s) - start )) s)"
+    else
+        failed=$((failed + 1))
+        echo "FAIL $name ($(( $(date +%s) - start )) s); log and screenshot in $ARTIFACTS"
+        import -display "$DISPLAY" -window root "$ARTIFACTS/$name.png" 2>/dev/null
+        sed 's/^/    /' "$ARTIFACTS/$name.log"
+    fi
+    # Every test leaves no Wine process behind for the next.
+    wineserver -k 2>/dev/null
+    wineserver -w 2>/dev/null
+done
+echo "Wine tests: $((total - failed)) of $total passed"
+[ "$failed" -eq 0 ]

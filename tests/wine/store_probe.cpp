@@ -1,0 +1,72 @@
+// Exercises the macro store on real files under Wine:
+//   store_probe <macro file>
+// creates the file with its system macros, appends, rewrites the active
+// byte, deletes and reloads, and prints what it finds.
+#include <cstdio>
+#include <string>
+
+#include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_files.h"
+#include "store/macro_store.h"
+
+namespace {
+
+class NoHooks : public tavrin::HookLibrary {
+public:
+    void ZynUpInit(const tavrin::MacroTable&) override {}
+    void ZynUpWindow(const tavrin::MacroTable&) override {}
+    void ZynUpWindow2(const tavrin::MacroTable&) override {}
+    void ZynUpKeys(const tavrin::MacroTable&) override {}
+    void ZynUpNumKeys(const tavrin::MacroTable&) override {}
+    void ZynUpItem(const tavrin::MacroTable&, int) override {}
+    void ZynUpInUse(const tavrin::MacroTable&) override {}
+    void ZynUpCapture(const tavrin::MacroTable&) override {}
+    void ZynUpCaptureOn(const tavrin::MacroTable&) override {}
+    void ZynUpIdle(const tavrin::MacroTable&) override {}
+    void ZynUpWaits(const tavrin::MacroTable&) override {}
+    void ZynUpProg(const tavrin::MacroTable&) override {}
+    void ZynUpProgs(const tavrin::MacroTable&) override {}
+    void ZynUpKeyHook(const tavrin::MacroTable&) override {}
+    void ZynUpMouseHook(const tavrin::MacroTable&) override {}
+};
+
+class PrintedMessages : public tavrin::UserMessages {
+public:
+    void ShowMessage(const std::string& title, const std::string& text) override {
+        std::printf("message %s: %s\n", title.c_str(), text.c_str());
+    }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: store_probe <macro file>\n");
+        return 2;
+    }
+    tavrin::Win32Files files;
+    tavrin::Win32Clock clock;
+    NoHooks hooks;
+    PrintedMessages messages;
+    std::string current;
+    tavrin::MacroStore store(files, hooks, messages, clock, "C:\\tavrin", current);
+
+    store.LoadMacroFile(argv[1]);
+    std::printf("loaded %d\n", store.MacroCount());
+    tavrin::MacroRecord r;
+    r.Nickname = "Probe Macro";
+    r.MacroText = std::string(5000, 'z');
+    r.IconFile = "NOSUCH.ICO";
+    if (!store.AppendMacro(r)) return 1;
+    store.SetMacroActive(5, 0);
+    store.DeleteMacro(2);
+    store.ReloadMacroFile();
+    std::printf("reloaded %d\n", store.MacroCount());
+    for (int n = 1; n <= store.MacroCount(); ++n) {
+        tavrin::MacroRecord read;
+        if (!store.ReadMacro(n, read)) return 1;
+        std::printf("%d %s|%u|%d|%u|%s|%zu\n", n, store.NicknameOf(n).c_str(), read.HotKey,
+                    read.Scope, read.Active, read.IconFile.c_str(), read.MacroText.size());
+    }
+    return 0;
+}
