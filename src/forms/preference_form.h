@@ -1,0 +1,37 @@
+#pragma once
+// The "Settings" dialog (TPreference): how the program shows itself, and
+// what its close button does.
+#include "store/settings.h"
+
+namespace tavrin {
+
+constexpr char kPreferenceCaption[] = "Settings";
+constexpr char kVisibilityGroup[] = "Program Visibility";
+constexpr char kShowInTaskbarText[] = "Show In &Taskbar";
+constexpr char kShowInTrayText[] = "Show In &System Tray";
+constexpr char kCompletelyHideText[] = "Completely &Hide";
+constexpr char kCloseButtonHidesText[] = "&Make the \"Close Button\" hide or minimize Tavrin";
+
+enum class Visibility { Taskbar, SystemTray, CompletelyHide };
+
+// What the main window changes after "&Ok".
+struct PreferenceOutcome {
+    bool TrayIconActive = false;
+    bool HideMenuEnabled = false;  // "&Hide Tavrin 99"
+};
+
+class PreferenceForm {
+public:
+    // Opens on "Completely &Hide" when "Use Hide" is on, else on "Show In
+    // &System Tray" when "Use Tray" is on, else on "Show In &Taskbar".
+    explicit PreferenceForm(const Settings& s);
+
+    Visibility Choice;
+    bool CloseButtonHides;
+
+    // Stores the choices into s; the caller then applies the outcome and
+    // saves the settings.
+    PreferenceOutcome OkButtonClick(Settings& s) const;
+};
+
+}  // namespace tavrin

@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "forms/appear_form.h"
+#include "forms/preference_form.h"
+#include "store/settings.h"
+
+namespace tavrin {
+namespace {
+
+TEST(PreferenceForm, OpensOnTheStoredVisibilityAndCloseButton) {
+    Settings s;
+    EXPECT_EQ(PreferenceForm(s).Choice, Visibility::Taskbar);
+    EXPECT_FALSE(PreferenceForm(s).CloseButtonHides);
+    s.UseTray = true;
+    s.UseClose = true;
+    EXPECT_EQ(PreferenceForm(s).Choice, Visibility::SystemTray);
+    EXPECT_TRUE(PreferenceForm(s).CloseButtonHides);
+    s.UseHide = true;
+    EXPECT_EQ(PreferenceForm(s).Choice, Visibility::CompletelyHide);
+}
+
+TEST(PreferenceForm, OkStoresTheChoiceAndSaysWhatTheMainWindowShows) {
+    Settings s;
+    s.UseTray = true;
+    PreferenceForm form(s);
+    form.Choice = Visibility::CompletelyHide;
+    form.CloseButtonHides = true;
+    PreferenceOutcome outcome = form.OkButtonClick(s);
+    EXPECT_TRUE(s.UseHide);
+    EXPECT_FALSE(s.UseTray);
+    EXPECT_TRUE(s.UseClose);
+    EXPECT_FALSE(outcome.TrayIconActive);
+    EXPECT_TRUE(outcome.HideMenuEnabled);
+
+    form.Choice = Visibility::SystemTray;
+    outcome = form.OkButtonClick(s);
+    EXPECT_TRUE(s.UseTray);
+    EXPECT_TRUE(outcome.TrayIconActive);
+    EXPECT_TRUE(outcome.HideMenuEnabled);
+
+    form.Choice = Visibility::Taskbar;
+    form.CloseButtonHides = false;
+    outcome = form.OkButtonClick(s);
+    EXPECT_FALSE(s.UseTray || s.UseHide || s.UseClose);
+    EXPECT_FALSE(outcome.TrayIconActive || outcome.HideMenuEnabled);
+}
+
+TEST(AppearForm, RefusesAWidthThatIsNotAWholeNumberAboveZero) {
+    Settings s;
+    AppearForm form(s);
+    EXPECT_EQ(form.ColumnWidths[0], "155");
+    EXPECT_EQ(form.ColumnWidths[2], "138");
+    form.UseSpeed = false;
+    form.GridFont.Name = "Verdana";
+
+    const struct {
+        std::string widths[3];
+        int focus;
+    } refused[] = {
+        {{"100", "0", "100"}, 1},  {{"abc", "100", "0"}, 0}, {{"100", "100", ""}, 2},
+        {{"-5", "100", "100"}, 0}, {{"100", "+5", "100"}, 1}, {{"100", "100", "1.5"}, 2},
+        {{" 12", "100", "100"}, 0},
+    };
+    for (const auto& c : refused) {
+        for (int i = 0; i < 3; ++i) form.ColumnWidths[i] = c.widths[i];
+        const AppearCheck check = form.OkButtonClick(s);
+        EXPECT_FALSE(check.Ok);
+        EXPECT_EQ(check.Title, "Error");
+        EXPECT_EQ(check.Message, "Invalid width specified.");
+        EXPECT_EQ(check.FocusField, c.focus);
+    }
+    EXPECT_EQ(s.ColWidth, (std::array<int32_t, 3>{155, 239, 138}));
+    EXPECT_TRUE(s.UseSpeed);
+    EXPECT_EQ(s.GridFont.Name, "Arial");
+
+    form.ColumnWidths = {"80", "1", "9999"};
+    form.ShowIcons = false;
+    form.GridTitleFont.Size = 16;
+    EXPECT_TRUE(form.OkButtonClick(s).Ok);
+    EXPECT_EQ(s.ColWidth, (std::array<int32_t, 3>{80, 1, 9999}));
+    EXPECT_FALSE(s.UseSpeed);
+    EXPECT_FALSE(s.ShowIcons);
+    EXPECT_EQ(s.GridFont.Name, "Verdana");
+    EXPECT_EQ(s.GridTitleFont.Size, 16);
+}
+
+TEST(AppearForm, GridFontKeepsOnlyBoldOfTheChosenStyle) {
+    AppearForm form{Settings{}};
+    form.ChooseGridFont({0, "Georgia", 11, false, true, true, true});
+    EXPECT_EQ(form.GridFont.Name, "Georgia");
+    EXPECT_EQ(form.GridFont.Size, 11);
+    EXPECT_FALSE(form.GridFont.Bold || form.GridFont.Italic || form.GridFont.Underline ||
+                 form.GridFont.Strikeout);
+    form.ChooseGridFont({0, "Georgia", 11, true, true, false, false});
+    EXPECT_TRUE(form.GridFont.Bold);
+    EXPECT_FALSE(form.GridFont.Italic);
+}
+
+}  // namespace
+}  // namespace tavrin
