@@ -1,6 +1,8 @@
 #pragma once
-// The hook library's publishing operations. Each call hands over the whole
-// macro table; the library copies the section that the call names.
+// The hook library: installing and removing its hooks, and publishing the
+// macro table. Each ZynUp call hands over the whole table; the library copies
+// the section that the call names. Hook handles are 32-bit tokens, as the
+// shared blocks store them.
 #include <cstdint>
 
 #include "store/macro_table.h"
@@ -10,6 +12,11 @@ namespace tavrin {
 class HookLibrary {
 public:
     virtual ~HookLibrary() = default;
+    virtual uint32_t ZynHookKeyboard() = 0;
+    virtual uint32_t ZynHookMouse() = 0;
+    virtual uint32_t ZynHookCBT() = 0;
+    virtual uint32_t ZynHookSwap() = 0;
+    virtual bool ZynUnHook(uint32_t handle) = 0;
     virtual void ZynUpInit(const MacroTable& t) = 0;
     virtual void ZynUpWindow(const MacroTable& t) = 0;
     virtual void ZynUpWindow2(const MacroTable& t) = 0;

@@ -13,6 +13,14 @@ public:
     std::vector<std::string> calls;
     MacroTable lastItemTable;  // the table as the last ZynUpItem saw it
 
+    uint32_t ZynHookKeyboard() override { return Hook("ZynHookKeyboard", 101); }
+    uint32_t ZynHookMouse() override { return Hook("ZynHookMouse", 102); }
+    uint32_t ZynHookCBT() override { return Hook("ZynHookCBT", 103); }
+    uint32_t ZynHookSwap() override { return Hook("ZynHookSwap", 104); }
+    bool ZynUnHook(uint32_t handle) override {
+        calls.push_back("ZynUnHook " + std::to_string(handle));
+        return true;
+    }
     void ZynUpInit(const MacroTable& t) override { Record("ZynUpInit", t); }
     void ZynUpWindow(const MacroTable& t) override { Record("ZynUpWindow", t); }
     void ZynUpWindow2(const MacroTable& t) override { Record("ZynUpWindow2", t); }
@@ -33,6 +41,10 @@ public:
     void ZynUpMouseHook(const MacroTable& t) override { Record("ZynUpMouseHook", t); }
 
 private:
+    uint32_t Hook(const std::string& what, uint32_t handle) {
+        calls.push_back(what);
+        return handle;
+    }
     void Record(const std::string& what, const MacroTable& t) {
         calls.push_back(what + " count=" + std::to_string(t.MacroCount()));
     }

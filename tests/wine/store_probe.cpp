@@ -13,6 +13,11 @@ namespace {
 
 class NoHooks : public tavrin::HookLibrary {
 public:
+    uint32_t ZynHookKeyboard() override { return 0; }
+    uint32_t ZynHookMouse() override { return 0; }
+    uint32_t ZynHookCBT() override { return 0; }
+    uint32_t ZynHookSwap() override { return 0; }
+    bool ZynUnHook(uint32_t) override { return true; }
     void ZynUpInit(const tavrin::MacroTable&) override {}
     void ZynUpWindow(const tavrin::MacroTable&) override {}
     void ZynUpWindow2(const tavrin::MacroTable&) override {}
