@@ -162,7 +162,7 @@ bool MacroStore::WriteMacro(int n, const MacroRecord& record) {
 bool MacroStore::AppendMacro(const MacroRecord& record) {
     if (table_.MacroCount() >= static_cast<int>(kMaxMacros)) {
         messages_.ShowMessage(kError,
-                              "The macro file already holds 500 macros. No more can be added.");
+                              "Maximum number of hot keys has been reached.  A macro cannot be added.");
         return false;
     }
     table_.SetMacroCount(table_.MacroCount() + 1);

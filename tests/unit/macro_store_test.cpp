@@ -238,7 +238,7 @@ TEST_F(MacroStoreTest, AFileOfMoreThan500RecordsLoads500AndIsNeverRewritten) {
 
     EXPECT_FALSE(store.AppendMacro(Macro("One too many")));
     EXPECT_EQ(messages.shown.back(),
-              "Error: The macro file already holds 500 macros. No more can be added.");
+              "Error: Maximum number of hot keys has been reached.  A macro cannot be added.");
     EXPECT_EQ(Disk(), before);
 }
 

@@ -1,0 +1,94 @@
+#include "startup/command_line.h"
+
+#include <cctype>
+
+namespace tavrin {
+
+namespace {
+
+bool StartsWith(const std::string& s, const char* prefix) {
+    return s.compare(0, std::char_traits<char>::length(prefix), prefix) == 0;
+}
+
+std::string Trim(const std::string& s) {
+    size_t first = s.find_first_not_of(' ');
+    if (first == std::string::npos) return "";
+    return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+// A whole decimal number, or -1.
+long WholeNumber(const std::string& s) {
+    if (s.empty() || s.size() > 9) return -1;
+    long n = 0;
+    for (char c : s) {
+        if (c < '0' || c > '9') return -1;
+        n = n * 10 + (c - '0');
+    }
+    return n;
+}
+
+}  // namespace
+
+std::string UpperCase(std::string s) {
+    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return s;
+}
+
+void ApplyBodyOptions(const std::vector<std::string>& args, Settings& s) {
+    for (const std::string& arg : args) {
+        if (arg == "/S") s.UseTray = true;
+        if (arg == "/H") s.UseHide = true;
+    }
+}
+
+void ProcessParam(const std::string& typed, Settings& s, StartOptions& o) {
+    const std::string arg = UpperCase(typed);
+    if (arg == "/HIDE") {
+        o.hideOnFirstPaint = true;
+    } else if (arg == "/B") {
+        o.browseMode = true;
+    } else if (arg == "/BA") {
+        o.browseAllMode = true;
+    } else if (arg == "/C") {
+        s.UseClose = true;
+    } else if (arg == "/S") {
+        s.AutoSync = true;
+    } else if (arg == "/N") {
+        s.NetworkMode = true;
+        o.networkModeRequested = true;
+    } else if (StartsWith(arg, "/SM")) {
+        long minutes = WholeNumber(arg.substr(3));
+        if (minutes > 0 && minutes < 99) s.SyncMinutes = static_cast<uint16_t>(minutes);
+    } else if (StartsWith(arg, "/F")) {
+        o.openFile = arg.substr(2);
+    } else if (StartsWith(arg, "/A")) {
+        o.nicknamePresent = true;
+    }
+}
+
+std::string NicknameAfterA(const std::string& commandLine, size_t maxChars) {
+    const std::string upper = UpperCase(commandLine);
+    size_t start = upper.find("/A");
+    if (start == std::string::npos) return "";
+    start += 2;
+    size_t end = upper.find('/', start);
+    std::string nickname = Trim(upper.substr(start, end == std::string::npos ? end : end - start));
+    return nickname.substr(0, maxChars);
+}
+
+StartupRequest::Outcome StartupRequest::Take(int character) {
+    if (character > 0) {
+        if (buffer_.size() < kPendingNicknameChars)
+            buffer_.push_back(static_cast<char>(character));
+        return Outcome::Collecting;
+    }
+    buffer_ = UpperCase(buffer_);
+    if (buffer_.find("/A") == std::string::npos) {
+        buffer_.clear();
+        return Outcome::BringForward;
+    }
+    buffer_ = NicknameAfterA(buffer_, kPendingNicknameChars);
+    return Outcome::RunNickname;
+}
+
+}  // namespace tavrin
