@@ -45,6 +45,9 @@ wine: win64
 
 test: unit win32 fuzz wine
 
+run: win64
+	scripts/run.sh $(BUILD)/win64
+
 bench: native win64
 	bench/run.sh $(BUILD)
 

@@ -29,3 +29,39 @@ run_probe() {
 settings_file() {
     find "$WINDOWS_DIR" -maxdepth 1 -iname kelda.ini | head -n 1
 }
+
+# Waits up to $2 seconds (default 20) for a line matching the pattern $1 in
+# the program's trace file.
+TRACE="$PROGRAM_DIR/trace.txt"
+wait_for_trace() {
+    local limit=$(( ${2:-20} * 10 ))
+    for _ in $(seq "$limit"); do
+        [ -f "$TRACE" ] && tr -d '\r' <"$TRACE" | grep -q -- "$1" && return 0
+        sleep 0.1
+    done
+    echo "trace so far:"; [ -f "$TRACE" ] && cat "$TRACE"
+    fail "no trace line matching: $1"
+}
+
+# Starts the program in the background; its process id is left in PROGRAM_PID.
+start_program() {
+    TAVRIN_TRACE='C:\tavrin\trace.txt' wine "$PROGRAM_DIR/QORVIL.EXE" "$@" >/dev/null 2>&1 &
+    PROGRAM_PID=$!
+}
+
+# Waits up to $2 seconds for process $1 to end.
+wait_for_exit() {
+    for _ in $(seq $(( ${2:-20} * 10 ))); do
+        kill -0 "$1" 2>/dev/null || return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Ends whatever a test started, by process id.
+stop_started() {
+    for pid in "$@"; do
+        [ -n "$pid" ] && kill "$pid" 2>/dev/null
+    done
+    return 0
+}

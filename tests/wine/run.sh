@@ -1,9 +1,10 @@
 #!/bin/bash
 # Runs every tests/wine/test_*.sh against a mingw build under Wine, on a
 # private Xvfb display and a private Wine prefix kept in the build folder.
-# Usage: run.sh <win64 build folder>
+# Usage: run.sh <win64 build folder> [test scripts...]
 set -u
 BUILD=$(realpath "$1")
+shift
 HERE=$(dirname "$(realpath "$0")")
 TEST_LIMIT=${TEST_LIMIT:-120}
 
@@ -42,7 +43,8 @@ fi
 
 failed=0
 total=0
-for test in "$HERE"/test_*.sh; do
+[ $# -gt 0 ] || set -- "$HERE"/test_*.sh
+for test in "$@"; do
     name=$(basename "$test" .sh)
     total=$((total + 1))
     start=$(date +%s)

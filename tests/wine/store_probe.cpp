@@ -1,7 +1,9 @@
 // Exercises the macro store on real files under Wine:
 //   store_probe <macro file>
 // creates the file with its system macros, appends, rewrites the active
-// byte, deletes and reloads, and prints what it finds.
+// byte, deletes and reloads, and prints what it finds;
+//   store_probe add <macro file> <nickname> <hot key code> <macro text>
+// appends one active Global macro, for the tests that need macros.
 #include <cstdio>
 #include <string>
 
@@ -45,8 +47,9 @@ public:
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: store_probe <macro file>\n");
+    const bool add = argc == 6 && std::string(argv[1]) == "add";
+    if (argc != 2 && !add) {
+        std::fprintf(stderr, "usage: store_probe [add] <macro file> ...\n");
         return 2;
     }
     tavrin::Win32Files files;
@@ -56,6 +59,15 @@ int main(int argc, char** argv) {
     std::string current;
     tavrin::MacroStore store(files, hooks, messages, clock, "C:\\tavrin", current);
 
+    if (add) {
+        store.LoadMacroFile(argv[2]);
+        tavrin::MacroRecord r;
+        r.Nickname = argv[3];
+        r.HotKey = static_cast<uint16_t>(std::stoi(argv[4]));
+        r.MacroText = argv[5];
+        r.IconFile = "MAIN";
+        return store.AppendMacro(r) ? 0 : 1;
+    }
     store.LoadMacroFile(argv[1]);
     std::printf("loaded %d\n", store.MacroCount());
     tavrin::MacroRecord r;

@@ -1,0 +1,11 @@
+# Start-up time to the hooks installed, and the idle working set.
+. "$HERE/lib.sh"
+fresh_program_dir src/app/QORVIL.EXE src/hooklib/ZYNHOOK.DLL tests/wine/window_tool.exe
+for run in 1 2 3 4 5; do
+    rm -f "$TRACE"
+    start_program
+    wait_for_trace "idle working set" 30
+    tr -d '\r' <"$TRACE" | grep -E "hooks installed|idle working set" | sed "s/^/run $run: /"
+    run_probe window_tool.exe close "Tavrin 99"
+    wait_for_exit "$PROGRAM_PID" || kill "$PROGRAM_PID"
+done

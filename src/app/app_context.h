@@ -1,0 +1,36 @@
+#pragma once
+// Everything the program holds for its whole run, passed to the main window.
+#include <string>
+#include <vector>
+
+#include "platform/hook_library.h"
+#include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_files.h"
+#include "platform/win32/win32_profile.h"
+#include "platform/win32/win32_user_messages.h"
+#include "startup/command_line.h"
+#include "store/macro_store.h"
+#include "store/settings.h"
+
+namespace tavrin {
+
+struct AppContext {
+    AppContext(HookLibrary& hookLibrary, std::string folder)
+        : hooks(hookLibrary),
+          programFolder(std::move(folder)),
+          store(files, hooks, messages, clock, programFolder, settings.CurrentFile) {}
+
+    HookLibrary& hooks;
+    std::string programFolder;
+    Win32Files files;
+    Win32Clock clock;
+    Win32Profile profile;
+    Win32UserMessages messages;
+    Settings settings;
+    MacroStore store;
+    std::string commandLine;        // the whole command line, program path included
+    std::vector<std::string> args;  // the arguments after the program path
+    int showCommand = 1;            // the show command handed to the program
+};
+
+}  // namespace tavrin

@@ -1,0 +1,81 @@
+#pragma once
+// TMainWin: the program's one permanent window. For now it shows a plain list
+// of the macros, the file and view menus, and handles the hook library's
+// messages, the timers and the window commands.
+#include <windows.h>
+
+#include <string>
+
+#include "app/app_context.h"
+#include "app/kernel_objects.h"
+#include "startup/command_line.h"
+#include "startup/hook_startup.h"
+
+namespace tavrin {
+
+class TMainWin {
+public:
+    explicit TMainWin(AppContext& app);
+    bool Create(HINSTANCE instance);
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+
+    void FormCreate();
+    void FormShow();
+    void FormClose();
+    bool OnSysCommand(WPARAM command, LRESULT& result);
+    void OnCommand(int id);
+    void OnTimer(UINT_PTR id);
+    void OnStartRequest(LPARAM character);
+    void OnRunByNickname();
+    void RunByNickname(const std::string& upperNickname);
+    void AppDeactivate();
+    void ActivateMe();
+    void SysTrayOpen();
+    void HideProgram();
+
+    // The macro list and the caption.
+    void CreateList();
+    void FillList();
+    void DoCaption();
+    void LayoutList();
+
+    // The file menu.
+    void DoNew();
+    void DoOpen();
+    void OpenSaveFile(const std::string& path);
+    void OpenChosenFile(const std::string& path);
+    void RefreshAfterLoad();
+    void SetMenuLastFiles();
+
+    // The menu commands that work so far.
+    void MenuHideClick();
+    void MenuTerminateClick() { SendMessageA(hwnd_, WM_CLOSE, 0, 0); }
+    void MenuShowDateClick();
+    void MenuDisableSaverClick();
+    void MenuLastFileClick(int k);
+
+    bool TrayOrHide() const { return app_.settings.UseTray || app_.settings.UseHide; }
+    void StartSchedulerTimer();
+
+    AppContext& app_;
+    HWND hwnd_ = nullptr;
+    HWND list_ = nullptr;
+    HMENU menu_ = nullptr;
+    StartOptions options_;
+    StartupRequest request_;
+    std::string startupNickname_;
+    HookHandles hookHandles_;
+    SharedBlock remapBlock_;
+    SharedBlock windowHookBlock_;
+    int startShowState_ = SW_SHOWNORMAL;
+    bool shown_ = false;
+    bool closing_ = false;
+    bool terminating_ = false;
+    bool skipDeactivate_ = false;
+    bool running_ = false;  // a macro plays
+};
+
+}  // namespace tavrin

@@ -1,0 +1,98 @@
+// The main window's file menu: new and open, and the recent files.
+#include "app/main_window.h"
+
+#include <commdlg.h>
+#include "app/menu_ids.h"
+#include "store/recent_files.h"
+#include "triggers/hot_key_flags.h"
+
+namespace tavrin {
+
+namespace {
+
+constexpr char kFilter[] = "Tavrin (*.ZYN)\0*.ZYN\0";
+
+// A file name from the common dialog; empty when cancelled.
+std::string ChooseFile(HWND owner, const char* title, bool forSaving) {
+    char path[MAX_PATH] = "";
+    OPENFILENAMEA ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = owner;
+    ofn.lpstrFilter = kFilter;
+    ofn.lpstrFile = path;
+    ofn.nMaxFile = MAX_PATH;
+    ofn.lpstrTitle = title;
+    ofn.lpstrDefExt = "ZYN";
+    ofn.Flags = OFN_HIDEREADONLY | (forSaving ? OFN_PATHMUSTEXIST : OFN_FILEMUSTEXIST);
+    BOOL chosen = forSaving ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
+    return chosen ? path : "";
+}
+
+}  // namespace
+
+void TMainWin::DoNew() {
+    const std::string path = ChooseFile(hwnd_, "New Tavrin File", true);
+    if (!path.empty()) OpenChosenFile(path);
+}
+
+void TMainWin::DoOpen() {
+    const std::string path = ChooseFile(hwnd_, "Open Tavrin File", false);
+    if (!path.empty()) OpenChosenFile(path);
+}
+
+// A file chosen in "New File" that exists already opens with its macros; a
+// new name gets a new file with the system macros.
+void TMainWin::OpenChosenFile(const std::string& path) {
+    if (path.size() < 4 || UpperCase(path.substr(path.size() - 4)) != ".ZYN") {
+        app_.messages.ShowMessage("Error", "Invalid file type selected.");
+        return;
+    }
+    const std::string previous = app_.settings.CurrentFile;
+    app_.store.LoadMacroFile(path);
+    RefreshAfterLoad();
+    DoLastFiles(app_.settings.LastFile, previous, path);
+    SetMenuLastFiles();
+}
+
+void TMainWin::OpenSaveFile(const std::string& path) {
+    if (!app_.files.Exists(path)) {
+        app_.messages.ShowMessage("Error", "File does not exist.");
+        return;
+    }
+    const std::string previous = app_.settings.CurrentFile;
+    app_.store.LoadMacroFile(path);
+    DoLastFiles(app_.settings.LastFile, previous, path);
+    RefreshAfterLoad();
+    SetMenuLastFiles();
+}
+
+void TMainWin::MenuLastFileClick(int k) {
+    // A copy: the list changes while the file opens.
+    const std::string path = app_.settings.LastFile[k];
+    OpenSaveFile(path);
+}
+
+void TMainWin::RefreshAfterLoad() {
+    SetHotKeys(app_.store.Table(), app_.hooks);
+    DoCaption();
+    FillList();
+    StartSchedulerTimer();
+}
+
+void TMainWin::SetMenuLastFiles() {
+    const LastFilesMenu model = tavrin::SetMenuLastFiles(app_.settings.LastFile);
+    HMENU file = GetSubMenu(menu_, 0);
+    // The recent items are rebuilt after the "Open" item each time.
+    for (int id = kMenuLastFile1; id < kMenuLastFile1 + 5; ++id) DeleteMenu(file, id, MF_BYCOMMAND);
+    DeleteMenu(file, kMenuLastFileSeparator, MF_BYCOMMAND);
+    UINT position = 2;
+    if (model.separatorVisible)
+        InsertMenuA(file, position++, MF_BYPOSITION | MF_SEPARATOR, kMenuLastFileSeparator, nullptr);
+    for (int k = 0; k < 5; ++k) {
+        if (!model.itemVisible[k]) continue;
+        InsertMenuA(file, position++, MF_BYPOSITION | MF_STRING, kMenuLastFile1 + k,
+                    model.itemCaption[k].c_str());
+    }
+}
+
+}  // namespace tavrin

@@ -1,0 +1,11 @@
+#pragma once
+// A line-by-line record of what the program did, for the end-to-end tests
+// and benchmarks: written only when the environment variable TAVRIN_TRACE
+// names a file.
+#include <string>
+
+namespace tavrin {
+
+void Trace(const std::string& line);
+
+}  // namespace tavrin
