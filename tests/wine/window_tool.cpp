@@ -5,25 +5,26 @@
 
 #include <cstdio>
 #include <cstring>
-#include <string>
 #include <vector>
 
 namespace {
 
+struct Search {
+    const char* part;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK Visit(HWND hwnd, LPARAM lParam) {
+    auto* s = reinterpret_cast<Search*>(lParam);
+    char title[512];
+    GetWindowTextA(hwnd, title, sizeof title);
+    if (IsWindowVisible(hwnd) && std::strstr(title, s->part)) s->found.push_back(hwnd);
+    return TRUE;
+}
+
 std::vector<HWND> WindowsTitled(const char* part) {
-    struct Search {
-        const char* part;
-        std::vector<HWND> found;
-    } search{part, {}};
-    EnumWindows(
-        [](HWND hwnd, LPARAM lParam) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(lParam);
-            char title[512];
-            GetWindowTextA(hwnd, title, sizeof title);
-            if (IsWindowVisible(hwnd) && std::strstr(title, s->part)) s->found.push_back(hwnd);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    Search search{part, {}};
+    EnumWindows(Visit, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
