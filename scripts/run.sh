@@ -1,10 +1,10 @@
 #!/bin/bash
 # Starts the program under Wine from a program folder inside the Wine prefix
-# (C:\tavrin). Uses the X display in DISPLAY, or a private Xvfb when there is
+# (C:\tavrin) of a prefix of its own, apart from the tests. Uses the X display in DISPLAY, or a private Xvfb when there is
 # none (look at it with: import -display :77 -window root shot.png).
 set -eu
 BUILD=$(realpath "$1")
-export WINEPREFIX="$BUILD/wineprefix" WINEDEBUG=-all WINEARCH=win64
+export WINEPREFIX="$BUILD/run-prefix" WINEDEBUG=-all WINEARCH=win64
 export WINEDLLOVERRIDES="mscoree,mshtml="
 if [ -z "${DISPLAY:-}" ]; then
     export DISPLAY=:77
