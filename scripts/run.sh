@@ -1,7 +1,8 @@
 #!/bin/bash
-# Starts the program under Wine from a program folder inside the Wine prefix
-# (C:\tavrin) of a prefix of its own, apart from the tests. Uses the X display in DISPLAY, or a private Xvfb when there is
-# none (look at it with: import -display :77 -window root shot.png).
+# Starts the program under Wine from the program folder C:\tavrin of a Wine
+# prefix of its own (build/win64/run-prefix), apart from the tests' prefix.
+# Uses the X display in DISPLAY, or a private Xvfb when there is none (look
+# at it with: import -display :77 -window root shot.png).
 set -eu
 BUILD=$(realpath "$1")
 export WINEPREFIX="$BUILD/run-prefix" WINEDEBUG=-all WINEARCH=win64
