@@ -5,4 +5,4 @@
 set -u
 BUILD=$(realpath "$1")
 export BUILD HERE="$(realpath "$(dirname "$0")/../tests/wine")"
-exec "$HERE/run.sh" "$BUILD/win64" "$(realpath "$(dirname "$0")")"/bench_*.sh
+TEST_LIMIT=300 exec "$HERE/run.sh" "$BUILD/win64" "$(realpath "$(dirname "$0")")"/bench_*.sh

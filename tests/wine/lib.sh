@@ -11,8 +11,10 @@ fail() {
     exit 1
 }
 
-# Copies the named files of the build into a fresh program folder.
+# Copies the named files of the build into a fresh program folder, with no
+# settings file left from an earlier test.
 fresh_program_dir() {
+    find "$WINDOWS_DIR" -maxdepth 1 -iname kelda.ini -delete
     rm -rf "$PROGRAM_DIR"
     mkdir -p "$PROGRAM_DIR"
     for f in "$@"; do cp "$BUILD/$f" "$PROGRAM_DIR/" || fail "missing $f"; done

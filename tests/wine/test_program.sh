@@ -4,8 +4,6 @@
 . "$HERE/lib.sh"
 fresh_program_dir src/app/QORVIL.EXE src/hooklib/ZYNHOOK.DLL tests/wine/store_probe.exe \
     tests/wine/window_tool.exe
-ini=$(settings_file)
-[ -n "$ini" ] && rm -f "$ini"
 trap 'stop_started $PROGRAM_PID $SECOND_PID' EXIT
 
 # First start: no settings, no macro file.

@@ -3,8 +3,6 @@
 # the record that was saved.
 . "$HERE/lib.sh"
 fresh_program_dir tests/wine/settings_probe.exe
-ini=$(settings_file)
-[ -n "$ini" ] && rm -f "$ini"
 
 run_probe settings_probe.exe save 'C:\tavrin' || fail "save failed"
 ini=$(settings_file)

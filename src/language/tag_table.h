@@ -1,0 +1,59 @@
+#pragma once
+// The tag vocabulary of the macro language: every tag with its keyword, its
+// kind and the layout of its fields, in one table. The recogniser reads by it
+// and the writer writes by it.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "language/tag_kind.h"
+
+namespace tavrin {
+
+enum class FieldType : uint8_t {
+    None,
+    Number,      // Width decimal digits, zero-filled
+    Signed,      // 5 characters: 5 digits, or "-" and 4 digits
+    Real,        // 5 characters with two decimals: "01.50"
+    Separator,   // one character, not tested when read, written as Char
+    Letter,      // one character, any when read, written from Chars
+    Choice,      // one of the letters in Chars, tested when read
+    Flags,       // the letters of Chars, each optional, in that order
+    Literal,     // the characters of Chars, tested when read
+    Text,        // free text up to the terminator Char, or up to ">", which ends the tag
+    Title,       // a Text holding a window title or the current-window marker
+    KeyNumber,   // a number read as free text up to ">", written with Width digits
+    LaunchText,  // program path up to ">", optionally "<PARAM>" and parameters up to ">"
+    Close,       // the closing ">" of a fixed-width tag
+    LooseClose,  // the same, written but not tested when read
+};
+
+struct FieldSpec {
+    FieldType Type = FieldType::None;
+    uint8_t Width = 0;
+    char Char = 0;
+    const char* Chars = "";
+};
+
+struct TagPattern {
+    TagKind Kind = TagKind::Literal;
+    int Index = 0;  // position within a family (see TagKind), else 0
+    std::string Keyword;
+    std::vector<FieldSpec> Fields;
+    // Every field has a fixed width, so the tag has a fixed length; keyword-only
+    // tags count as fixed-width.
+    bool FixedWidth = false;
+    size_t EndOffset = 0;  // offset of the closing ">" of a fixed-width tag
+    // A date tag, also read in its short form "<code{Y}>" or "<code{N}>".
+    bool ShortDateForm = false;
+};
+
+// The whole vocabulary, date and time tags included. No keyword is a prefix of
+// another, so at most one pattern matches at any position.
+const std::vector<TagPattern>& TagTable();
+
+// The pattern of a kind (and family index); nullptr if there is none.
+const TagPattern* FindTagPattern(TagKind kind, int index = 0);
+
+}  // namespace tavrin
