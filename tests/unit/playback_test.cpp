@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "fakes/fake_input.h"
+#include "fakes/fake_playback_ui.h"
+#include "fakes/fake_pump.h"
+#include "playback/player.h"
+
+namespace tavrin {
+namespace {
+
+using Events = std::vector<std::string>;
+
+class PlaybackTest : public ::testing::Test {
+protected:
+    FakeInput input;
+    FakePump pump;
+    FakePlaybackUi ui;
+    Player player{input, pump, ui};
+
+    Events Play(const std::string& text) {
+        input.events.clear();
+        EXPECT_TRUE(player.IntoProgram(text));
+        return input.events;
+    }
+};
+
+TEST_F(PlaybackTest, CharactersPressTheirShiftStates) {
+    EXPECT_EQ(Play("A"), (Events{"down 16", "down 65", "up 65", "up 16"}));
+    EXPECT_EQ(Play("a"), (Events{"down 65", "up 65"}));
+    // AltGr: Ctrl and Alt down, released Ctrl before Alt.
+    EXPECT_EQ(Play("@"), (Events{"down 17", "down 18", "down 81", "up 81", "up 17", "up 18"}));
+    EXPECT_EQ(Play("\xE9"), (Events{"down 18", "down 96", "up 96", "down 98", "up 98", "down 99",
+                                   "up 99", "down 99", "up 99", "up 18"}))
+        << "code 233 goes through the ALT keypad as 0233";
+    EXPECT_EQ(Play("("), (Events{"unicode ("})) << "a character without a key is not lost";
+    EXPECT_EQ(Play("\r\n"), (Events{"down 13", "up 13"})) << "CR LF is one Enter";
+}
+
+TEST_F(PlaybackTest, ModifierTags) {
+    EXPECT_EQ(Play("<SHIFT>a"), (Events{"down 16", "down 65", "up 65", "up 16"}));
+    EXPECT_EQ(Play("<SHIFT><SHFD>"), (Events{"down 16", "down 16"})) << "Shift stays down";
+    EXPECT_EQ(Play("<ALT><ALT>"), (Events{"down 18", "up 18"}));
+    EXPECT_EQ(Play("<CTLD>"), (Events{"down 17"})) << "a normal end leaves Ctrl down";
+    EXPECT_EQ(Play("<CTRL><F4>"), (Events{"down 17", "down 115", "up 115", "up 17"}));
+    EXPECT_EQ(Play("<ALT:065><ALT4:0233>"),
+              (Events{"down 18", "down 96", "up 96", "down 102", "up 102", "down 101", "up 101",
+                      "up 18", "down 18", "down 96", "up 96", "down 98", "up 98", "down 99",
+                      "up 99", "down 99", "up 99", "up 18"}));
+}
+
+TEST_F(PlaybackTest, WhatIsNotATagIsTyped) {
+    EXPECT_EQ(Play("a<b"), (Events{"down 65", "up 65", "down 16", "down 188", "up 188", "up 16",
+                                   "down 66", "up 66"}));
+    Events lower = Play("<enter>");
+    EXPECT_EQ(lower.size(), 18u) << "a lower-case tag is seven typed characters";
+    Events speed = Play("<SPEED:1.0>");
+    EXPECT_EQ(speed.front(), "down 16") << "a three-character speed field is no tag";
+    EXPECT_EQ(player.SpeedFactor(), 1.0);
+    // A tag whose command plays in another group is taken, not typed.
+    EXPECT_EQ(Play("<WAITWIN:001:Notepad>a"), (Events{"down 65", "up 65"}));
+}
+
+TEST_F(PlaybackTest, MouseTags) {
+    EXPECT_EQ(Play("<WBW:003>"), (Events{"mouse 2048 0 0 -360"}));
+    EXPECT_EQ(Play("<MMS:00000,00000>"), (Events{"mouse 32769 0 0 0"}));
+    // 10 pixels right of and below the front window's corner (50, 60).
+    EXPECT_EQ(Play("<MMW:00010,00010>"), (Events{"mouse 32769 3839 5973 0"}));
+    EXPECT_EQ(Play("<RDCLK>"), (Events{"mouse 8 0 0 0", "mouse 16 0 0 0", "mouse 8 0 0 0",
+                                       "mouse 16 0 0 0"}));
+
+    pump.waits.clear();
+    Play("<SPEED:02.00><SPMSE:0500><LCLK><LDN>");
+    EXPECT_EQ(pump.waits, (std::vector<uint64_t>{1000, 1000}))
+        << "a 500 ms mouse delay at speed 2 waits 1 s before each mouse command";
+    pump.waits.clear();
+    Play("<LCLK>");
+    EXPECT_TRUE(pump.waits.empty()) << "every macro starts with the delays off";
+}
+
+TEST_F(PlaybackTest, DelaysWaitOnTheClockAndSpeedZeroSkipsThem) {
+    Play("<DELAY:10.00>");
+    EXPECT_EQ(pump.waits, (std::vector<uint64_t>{10000}));
+    pump.waits.clear();
+    Play("<SPEED:00.00><DELAY:05.00><MSD:0100><SPKEY:0300>ab");
+    EXPECT_TRUE(pump.waits.empty());
+    player.PauseForNoSpeed(0.25);
+    EXPECT_EQ(pump.waits, (std::vector<uint64_t>{250})) << "speed 0 does not skip this one";
+    pump.waits.clear();
+    Play("<SPEED:00.50><MSD:0100>");
+    EXPECT_EQ(pump.waits, (std::vector<uint64_t>{50}));
+}
+
+TEST_F(PlaybackTest, AbortShowsItsMessageAndLetsGoOfHeldModifiers) {
+    input.afterEvent = [&] {
+        if (input.events.size() == 4) player.Abort();  // after "a" is pressed
+    };
+    Events e = Play("<CTLD><SHFD>abc");
+    EXPECT_EQ(e, (Events{"down 17", "down 16", "down 65", "up 65", "up 16", "up 17"}));
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{"Macro Abort: Tavrin 99 macro has been aborted."}));
+
+    input.afterEvent = nullptr;
+    EXPECT_EQ(Play("b"), (Events{"down 66", "up 66"})) << "the next macro plays normally";
+}
+
+TEST_F(PlaybackTest, OneMacroAtATimeAndCapsLockIsRestored) {
+    bool refused = false;
+    pump.onMessages = [&] { refused = !player.IntoProgram("zzz"); };
+    Play("a");
+    EXPECT_TRUE(refused) << "a trigger while a macro plays starts nothing";
+    EXPECT_EQ(ui.running, (std::vector<bool>{true, false}));
+
+    pump.onMessages = nullptr;
+    player.SetCapsLockFlag(true);
+    EXPECT_EQ(Play(""), (Events{"down 20", "up 20", "down 20", "up 20"}));
+}
+
+TEST_F(PlaybackTest, RunawayNestingEndsTheMacroWithOneMessage) {
+    int entered = 0;
+    pump.onMessages = [&] {
+        ++entered;
+        player.DoMacro("a", 1, false);  // a macro that keeps playing itself
+    };
+    Play("a");
+    EXPECT_EQ(entered, Player::kMaxNesting);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].substr(0, 22), "Macro Execution Error:");
+}
+
+}  // namespace
+}  // namespace tavrin
