@@ -6,8 +6,12 @@
 #include "platform/hook_library.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_files.h"
+#include "platform/win32/win32_input.h"
+#include "platform/win32/win32_message_pump.h"
+#include "platform/win32/win32_playback_ui.h"
 #include "platform/win32/win32_profile.h"
 #include "platform/win32/win32_user_messages.h"
+#include "playback/player.h"
 #include "startup/command_line.h"
 #include "store/macro_store.h"
 #include "store/settings.h"
@@ -18,7 +22,9 @@ struct AppContext {
     AppContext(HookLibrary& hookLibrary, std::string folder)
         : hooks(hookLibrary),
           programFolder(std::move(folder)),
-          store(files, hooks, messages, clock, programFolder, settings.CurrentFile) {}
+          store(files, hooks, messages, clock, programFolder, settings.CurrentFile),
+          input(pump),
+          player(input, pump, playbackUi) {}
 
     HookLibrary& hooks;
     std::string programFolder;
@@ -28,6 +34,10 @@ struct AppContext {
     Win32UserMessages messages;
     Settings settings;
     MacroStore store;
+    Win32MessagePump pump;
+    Win32Input input;
+    Win32PlaybackUi playbackUi;
+    Player player;
     std::string commandLine;        // the whole command line, program path included
     std::vector<std::string> args;  // the arguments after the program path
     int showCommand = 1;            // the show command handed to the program

@@ -7,7 +7,6 @@
 #include "app/menu_ids.h"
 #include "app/second_copy.h"
 #include "app/trace.h"
-#include "playback/into_program.h"
 #include "store/macro_record.h"
 #include "triggers/hot_key_flags.h"
 #include "triggers/run_by_nickname.h"
@@ -31,6 +30,7 @@ enum TimerId : UINT_PTR {
 // Messages of the hook library and the program's own.
 enum : UINT {
     kMsgHotKey = WM_USER + 2,
+    kMsgAbort = WM_USER + 5,
     kMsgRunNickname = WM_USER + 10,
     kMsgInUseCleared = WM_USER + 12,
 };
@@ -132,6 +132,9 @@ LRESULT TMainWin::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         case kMsgHotKey:
             Trace("hotkey " + std::to_string(wParam));
+            return 0;
+        case kMsgAbort:
+            if (app_.player.Running()) app_.player.Abort();
             return 0;
         case kMsgRunNickname:
             OnRunByNickname();
@@ -329,12 +332,14 @@ void TMainWin::OnRunByNickname() {
 }
 
 void TMainWin::RunByNickname(const std::string& nickname) {
-    if (running_) return;
+    if (app_.player.Running()) return;
     int n = FindMacroByNickname(app_.store, nickname);
     Trace("run by nickname \"" + nickname + "\": macro " + std::to_string(n));
     if (n == 0) return;
     MacroRecord record;
-    if (app_.store.ReadMacro(n, record)) IntoProgram(record.MacroText);
+    if (!app_.store.ReadMacro(n, record)) return;
+    app_.player.IntoProgram(record.MacroText);
+    Trace("played macro " + std::to_string(n));
 }
 
 void TMainWin::AppDeactivate() {

@@ -75,7 +75,6 @@ private:
     bool closing_ = false;
     bool terminating_ = false;
     bool skipDeactivate_ = false;
-    bool running_ = false;  // a macro plays
 };
 
 }  // namespace tavrin
