@@ -5,6 +5,7 @@
 
 #include "platform/hook_library.h"
 #include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_input.h"
 #include "platform/win32/win32_message_pump.h"
@@ -24,7 +25,7 @@ struct AppContext {
           programFolder(std::move(folder)),
           store(files, hooks, messages, clock, programFolder, settings.CurrentFile),
           input(pump),
-          player(input, pump, playbackUi) {}
+          player(input, desktop, pump, playbackUi) {}
 
     HookLibrary& hooks;
     std::string programFolder;
@@ -36,6 +37,7 @@ struct AppContext {
     MacroStore store;
     Win32MessagePump pump;
     Win32Input input;
+    Win32Desktop desktop;
     Win32PlaybackUi playbackUi;
     Player player;
     std::string commandLine;        // the whole command line, program path included

@@ -8,8 +8,11 @@ constexpr uint8_t kCapsLock = 20;
 
 }  // namespace
 
-Player::Player(Input& input, MessagePump& pump, PlaybackUi& ui)
-    : input_(input), pump_(pump), ui_(ui), keys_(input, [this](int ms) { ScaledDelay(ms); }) {}
+Player::Player(Input& input, Desktop& desktop, MessagePump& pump, PlaybackUi& ui)
+    : pump_(pump),
+      ui_(ui),
+      keys_(input, [this](int ms) { ScaledDelay(ms); }),
+      windows_(desktop, pump, ui) {}
 
 bool Player::IntoProgram(const std::string& text) {
     if (running_) return false;
@@ -75,6 +78,11 @@ void Player::DoMacro(const std::string& text, int runCount, bool topLevel) {
 
 bool Player::PlayTag(const TagMatch& tag, HeldModifiers& held) {
     if (keys_.PlayTag(tag, held)) return true;
+    bool endMacro = false;
+    if (windows_.PlayTag(tag, endMacro)) {
+        if (endMacro) ended_ = true;
+        return true;
+    }
     const TagFields& f = tag.Fields;
     switch (tag.Kind) {
         case TagKind::Delay:

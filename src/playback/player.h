@@ -5,10 +5,12 @@
 #include <string>
 
 #include "language/tag_recogniser.h"
+#include "platform/desktop.h"
 #include "platform/input.h"
 #include "platform/message_pump.h"
 #include "platform/playback_ui.h"
 #include "playback/keystrokes.h"
+#include "playback/window_commands.h"
 
 namespace tavrin {
 
@@ -17,7 +19,7 @@ public:
     // Runs of a macro inside a macro deeper than this end the macro.
     static constexpr int kMaxNesting = 40;
 
-    Player(Input& input, MessagePump& pump, PlaybackUi& ui);
+    Player(Input& input, Desktop& desktop, MessagePump& pump, PlaybackUi& ui);
 
     // The start sequence: plays text as a top-level macro unless one is
     // playing already (then it returns false at once).
@@ -34,6 +36,7 @@ public:
     // message.
     void EndMacro() { ended_ = true; }
 
+    WindowCommands& Windows() { return windows_; }
     double SpeedFactor() const { return speed_; }
     // Waits ms scaled by the speed factor; a factor of 0 does not wait.
     void ScaledDelay(int ms);
@@ -46,10 +49,10 @@ private:
     bool PlayTag(const TagMatch& tag, HeldModifiers& held);
     void EndStep();
 
-    Input& input_;
     MessagePump& pump_;
     PlaybackUi& ui_;
     Keystrokes keys_;
+    WindowCommands windows_;
     bool running_ = false;
     bool abort_ = false;
     bool ended_ = false;

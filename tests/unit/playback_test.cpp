@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "fakes/fake_desktop.h"
 #include "fakes/fake_input.h"
 #include "fakes/fake_playback_ui.h"
 #include "fakes/fake_pump.h"
@@ -16,9 +17,10 @@ using Events = std::vector<std::string>;
 class PlaybackTest : public ::testing::Test {
 protected:
     FakeInput input;
+    FakeDesktop desktop;
     FakePump pump;
     FakePlaybackUi ui;
-    Player player{input, pump, ui};
+    Player player{input, desktop, pump, ui};
 
     Events Play(const std::string& text) {
         input.events.clear();

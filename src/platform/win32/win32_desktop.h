@@ -1,0 +1,23 @@
+#pragma once
+#include "platform/desktop.h"
+
+namespace tavrin {
+
+class Win32Desktop : public Desktop {
+public:
+    WindowId Foreground() override;
+    WindowId FindExact(const std::string& title) override;
+    std::vector<WindowId> TopLevelWindows() override;
+    std::string Title(WindowId w) override;
+    uint32_t ProcessOf(WindowId w) override;
+    std::vector<RunningProcess> Processes() override;
+    void Activate(WindowId w) override;
+    void SystemCommand(WindowId w, unsigned command) override;
+    void PostQuit(WindowId w) override;
+    void Show(WindowId w, bool visible) override;
+    void Resize(WindowId w, int width, int height) override;
+    void Move(WindowId w, int left, int top) override;
+    int Open(const std::string& program, const std::string& parameters) override;
+};
+
+}  // namespace tavrin
