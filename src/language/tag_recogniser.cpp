@@ -87,7 +87,7 @@ public:
             i_ += 3;
             return true;
         }
-        for (const FieldSpec& f : p.Fields) {
+        for (const FieldLayout& f : p.Fields) {
             if (ended_ || i_ >= text_.size()) break;
             if (!ReadField(f)) return false;
         }
@@ -97,7 +97,7 @@ public:
     size_t End() const { return i_; }
 
 private:
-    bool ReadField(const FieldSpec& f) {
+    bool ReadField(const FieldLayout& f) {
         const size_t n = text_.size();
         switch (f.Type) {
             case FieldType::Number:

@@ -8,26 +8,26 @@
 namespace tavrin {
 namespace {
 
-constexpr FieldSpec Num(uint8_t width) { return {FieldType::Number, width, 0, ""}; }
-constexpr FieldSpec Coord() { return {FieldType::Signed, 5, 0, ""}; }
-constexpr FieldSpec Real() { return {FieldType::Real, 5, 0, ""}; }
-constexpr FieldSpec Sep(char written) { return {FieldType::Separator, 1, written, ""}; }
-constexpr FieldSpec Letter(const char* set) { return {FieldType::Letter, 1, 0, set}; }
-constexpr FieldSpec Choice(const char* set) { return {FieldType::Choice, 1, 0, set}; }
-constexpr FieldSpec Flags(const char* set) { return {FieldType::Flags, 0, 0, set}; }
-constexpr FieldSpec Lit(const char* chars) { return {FieldType::Literal, 0, 0, chars}; }
-constexpr FieldSpec Text(char terminator = '>') { return {FieldType::Text, 0, terminator, ""}; }
-constexpr FieldSpec Title(char terminator = '>') { return {FieldType::Title, 0, terminator, ""}; }
-constexpr FieldSpec KeyNumber() { return {FieldType::KeyNumber, 2, '>', ""}; }
-constexpr FieldSpec Launch() { return {FieldType::LaunchText, 0, '>', ""}; }
-constexpr FieldSpec Close() { return {FieldType::Close, 1, '>', ""}; }
-constexpr FieldSpec LooseClose() { return {FieldType::LooseClose, 1, '>', ""}; }
+constexpr FieldLayout Num(uint8_t width) { return {FieldType::Number, width, 0, ""}; }
+constexpr FieldLayout Coord() { return {FieldType::Signed, 5, 0, ""}; }
+constexpr FieldLayout Real() { return {FieldType::Real, 5, 0, ""}; }
+constexpr FieldLayout Sep(char written) { return {FieldType::Separator, 1, written, ""}; }
+constexpr FieldLayout Letter(const char* set) { return {FieldType::Letter, 1, 0, set}; }
+constexpr FieldLayout Choice(const char* set) { return {FieldType::Choice, 1, 0, set}; }
+constexpr FieldLayout Flags(const char* set) { return {FieldType::Flags, 0, 0, set}; }
+constexpr FieldLayout Lit(const char* chars) { return {FieldType::Literal, 0, 0, chars}; }
+constexpr FieldLayout Text(char terminator = '>') { return {FieldType::Text, 0, terminator, ""}; }
+constexpr FieldLayout Title(char terminator = '>') { return {FieldType::Title, 0, terminator, ""}; }
+constexpr FieldLayout KeyNumber() { return {FieldType::KeyNumber, 2, '>', ""}; }
+constexpr FieldLayout Launch() { return {FieldType::LaunchText, 0, '>', ""}; }
+constexpr FieldLayout Close() { return {FieldType::Close, 1, '>', ""}; }
+constexpr FieldLayout LooseClose() { return {FieldType::LooseClose, 1, '>', ""}; }
 
 struct Row {
     TagKind Kind;
     int Index;
     const char* Keyword;
-    std::array<FieldSpec, 8> Fields;
+    std::array<FieldLayout, 8> Fields;
 };
 
 using K = TagKind;
@@ -313,7 +313,7 @@ constexpr Row kRows[] = {
 // Every layout must fit the slots of TagFields.
 constexpr bool FitsTagFields(const Row& row) {
     int numbers = 0, letters = 0, texts = 0;
-    for (const FieldSpec& f : row.Fields) {
+    for (const FieldLayout& f : row.Fields) {
         switch (f.Type) {
             case FieldType::Number: case FieldType::Signed: case FieldType::KeyNumber:
                 ++numbers; break;
@@ -343,12 +343,12 @@ bool IsFixedWidth(FieldType t) {
     }
 }
 
-size_t WidthOf(const FieldSpec& f) {
+size_t WidthOf(const FieldLayout& f) {
     return f.Type == FieldType::Literal ? std::strlen(f.Chars) : f.Width;
 }
 
 TagPattern MakePattern(TagKind kind, int index, std::string keyword,
-                       std::vector<FieldSpec> fields) {
+                       std::vector<FieldLayout> fields) {
     TagPattern p;
     p.Kind = kind;
     p.Index = index;
@@ -356,7 +356,7 @@ TagPattern MakePattern(TagKind kind, int index, std::string keyword,
     p.Fields = std::move(fields);
     p.FixedWidth = true;
     size_t offset = p.Keyword.size();
-    for (const FieldSpec& f : p.Fields) {
+    for (const FieldLayout& f : p.Fields) {
         if (!IsFixedWidth(f.Type)) p.FixedWidth = false;
         offset += WidthOf(f);
     }
@@ -367,8 +367,8 @@ TagPattern MakePattern(TagKind kind, int index, std::string keyword,
 std::vector<TagPattern> BuildTable() {
     std::vector<TagPattern> table;
     for (const Row& row : kRows) {
-        std::vector<FieldSpec> fields;
-        for (const FieldSpec& f : row.Fields)
+        std::vector<FieldLayout> fields;
+        for (const FieldLayout& f : row.Fields)
             if (f.Type != FieldType::None) fields.push_back(f);
         table.push_back(MakePattern(row.Kind, row.Index, row.Keyword, std::move(fields)));
     }

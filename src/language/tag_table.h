@@ -29,7 +29,7 @@ enum class FieldType : uint8_t {
     LooseClose,  // the same, written but not tested when read
 };
 
-struct FieldSpec {
+struct FieldLayout {
     FieldType Type = FieldType::None;
     uint8_t Width = 0;
     char Char = 0;
@@ -40,7 +40,7 @@ struct TagPattern {
     TagKind Kind = TagKind::Literal;
     int Index = 0;  // position within a family (see TagKind), else 0
     std::string Keyword;
-    std::vector<FieldSpec> Fields;
+    std::vector<FieldLayout> Fields;
     // Every field has a fixed width, so the tag has a fixed length; keyword-only
     // tags count as fixed-width.
     bool FixedWidth = false;

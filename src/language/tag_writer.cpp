@@ -49,7 +49,7 @@ std::string WriteTag(TagKind kind, int index, const TagFields& fields) {
     if (!pattern) return "";
     std::string out = pattern->Keyword;
     size_t number = 0, letter = 0, text = 0;
-    for (const FieldSpec& f : pattern->Fields) {
+    for (const FieldLayout& f : pattern->Fields) {
         switch (f.Type) {
             case FieldType::Number:
             case FieldType::KeyNumber:
