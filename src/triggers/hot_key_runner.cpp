@@ -1,0 +1,183 @@
+#include "triggers/hot_key_runner.h"
+
+#include "startup/command_line.h"
+
+namespace tavrin {
+
+namespace {
+
+constexpr const char* kWarning = "Warning";
+constexpr uint32_t kCapsLockBit = 0x8000;
+constexpr uint32_t kTrayMenuBit = 0x4000;
+constexpr uint8_t kEndMarker = 43;
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+}  // namespace
+
+HotKeyRunner::HotKeyRunner(MacroStore& store, HookLibrary& hooks, Player& player, Input& input,
+                           Desktop& desktop, PlaybackUi& ui, HotKeyHost& host)
+    : store_(store),
+      hooks_(hooks),
+      player_(player),
+      input_(input),
+      desktop_(desktop),
+      ui_(ui),
+      host_(host) {}
+
+void HotKeyRunner::OnHotKey(uint32_t wParam, WindowId front) {
+    MacroTable& t = store_.Table();
+    if (menuOpen_) {
+        ui_.DoAMessage(kWarning,
+                       "A current Popup Menu macro is being displayed. Another macro cannot be "
+                       "executed until either a choice is made from the Popup Menu or it is "
+                       "cancelled.");
+        return;
+    }
+    if (t.Byte(table::CaptureOn)) {
+        ui_.DoAMessage(kWarning,
+                       "A macro is currently being recorded. Another macro cannot be executed "
+                       "until the recording is completed.");
+        return;
+    }
+    if (wParam & kTrayMenuBit) {
+        // A popup menu's own tray icon: the rest is a macro number.
+        RunMacro(static_cast<int>(wParam & 0xAFFF));
+        return;
+    }
+    const bool capsLock = (wParam & kCapsLockBit) != 0;
+    const uint16_t code = static_cast<uint16_t>(wParam & ~kCapsLockBit);
+    if (pauseOpen_) {
+        const int resume = SystemMacro(code);
+        if ((resume != 0 && t.ScopeNameOf(resume).substr(0, 1) == "3") ||
+            GetMacro(code) == current_) {
+            host_.ResumePause(capsLock);
+        } else {
+            ui_.DoAMessage(kWarning,
+                           "A current playback macro is in the middle of a PAUSE. Another macro "
+                           "cannot be executed until the PAUSE is either cancelled or resumed.");
+        }
+        return;
+    }
+    if (!t.Byte(table::InUse)) player_.SetCapsLockFlag(capsLock);
+    player_.Windows().SetTarget(front);
+    if (host_.ReloadChangedSharedFile()) return;
+    if (int system = SystemMacro(code)) {
+        switch (t.ScopeNameOf(system).substr(0, 1)[0]) {
+            case '1': host_.ActivateMe(); break;
+            case '2': host_.StartCapture(); break;
+            case '4': host_.MenuTopWindow(); break;
+        }
+        return;
+    }
+    RunMacro(GetMacro(code));
+}
+
+int HotKeyRunner::SystemMacro(uint16_t code) const {
+    const MacroTable& t = store_.Table();
+    for (int n = 1; n <= t.MacroCount(); ++n) {
+        if (t.ScopeOf(n) == kScopeSystem && t.HotKeyOf(n) == code &&
+            !t.ScopeNameOf(n).empty())
+            return n;
+    }
+    return 0;
+}
+
+int HotKeyRunner::GetMacro(uint16_t code) {
+    const MacroTable& t = store_.Table();
+    const int count = t.MacroCount();
+    // The window in front first, unless it is the pause dialog.
+    if (WindowId front = desktop_.Foreground()) {
+        const std::string title = UpperCase(desktop_.Title(front));
+        if (!Contains(title, "PAUSE (")) {
+            const std::string program = t.FrontProgram();
+            for (int n = 1; n <= count; ++n) {
+                if (!t.ActiveOf(n) || t.HotKeyOf(n) != code) continue;
+                const std::string scope = UpperCase(t.ScopeNameOf(n));
+                if ((t.ScopeOf(n) == kScopeWindow && Contains(title, scope)) ||
+                    (t.ScopeOf(n) == kScopeProgram && Contains(program, scope))) {
+                    player_.Windows().SetTarget(front);
+                    return n;
+                }
+            }
+        }
+    }
+    int global = 0;
+    for (int n = 1; n <= count; ++n) {
+        if (!t.ActiveOf(n) || t.HotKeyOf(n) != code) continue;
+        const int16_t scope = t.ScopeOf(n);
+        if (scope == kScopeGlobal || scope == kScopePopupMenu || scope == kScopeSystem) {
+            global = n;  // the last one wins
+        } else if (t.TopMostOf(n) == 0 && scope == kScopeWindow) {
+            if (player_.Windows().ActivateIt(t.ScopeNameOf(n))) return n;
+        } else if (t.TopMostOf(n) == 0 && scope == kScopeProgram) {
+            const std::string name = UpperCase(t.ScopeNameOf(n));
+            for (int j = 1; j <= t.ProgCount() && j <= static_cast<int>(kMaxProgNames); ++j) {
+                if (Contains(t.ProgName(j), name)) {
+                    // Wins even when its program cannot be brought to the front.
+                    player_.Windows().ActivateProg(name);
+                    return n;
+                }
+            }
+        }
+    }
+    return global;
+}
+
+void HotKeyRunner::SetInUse(bool on) {
+    store_.Table().SetByte(table::InUse, on ? 1 : 0);
+    hooks_.ZynUpInUse(store_.Table());
+}
+
+void HotKeyRunner::RunMacro(int n) {
+    if (n <= 0 || player_.Running()) return;
+    current_ = n;
+    MacroRecord record;
+    if (!store_.ReadMacro(n, record)) return;
+    // Popup menus show their members; the menu comes with its own window.
+    if (record.Scope == kScopePopupMenu) return;
+    SetInUse(true);
+    player_.IntoProgram(record.MacroText);
+    input_.Key(kEndMarker, false);
+    input_.Key(kEndMarker, true);
+    host_.StartClearTimer();
+}
+
+void HotKeyRunner::OnInUseCleared() { store_.Table().SetByte(table::InUse, 0); }
+
+void HotKeyRunner::ClearTimerTimer() { SetInUse(false); }
+
+bool HotKeyRunner::MayActivateMe() {
+    const char* refusal = nullptr;
+    if (pauseOpen_) {
+        refusal = "A current playback macro is in the middle of a PAUSE. Tavrin 99 cannot be "
+                  "invoked until the PAUSE is either cancelled or resumed.";
+    } else if (menuOpen_) {
+        refusal = "A Tavrin 99 Popup Menu is currently being displayed. Tavrin 99 cannot be "
+                  "invoked until this menu has been cleared.";
+    } else if (store_.Table().Byte(table::CaptureOn)) {
+        refusal = "A macro is currently being recorded. Tavrin 99 cannot be invoked until the "
+                  "recording is completed.";
+    }
+    if (refusal) ui_.DoAMessage(kWarning, refusal);
+    return refusal == nullptr;
+}
+
+std::vector<int> HotKeyRunner::TopWindowMembers(const std::string& title,
+                                                const std::string& program) const {
+    const MacroTable& t = store_.Table();
+    const std::string upperTitle = UpperCase(title);
+    const std::string upperProgram = UpperCase(program);
+    std::vector<int> members;
+    for (int n = 1; n <= t.MacroCount() && members.size() < kMaxTopWindowMembers; ++n) {
+        const std::string scope = UpperCase(t.ScopeNameOf(n));
+        if ((t.ScopeOf(n) == kScopeWindow && Contains(upperTitle, scope)) ||
+            (t.ScopeOf(n) == kScopeProgram && Contains(upperProgram, scope)))
+            members.push_back(n);
+    }
+    return members;
+}
+
+}  // namespace tavrin

@@ -1,0 +1,77 @@
+#pragma once
+// What a pressed hot key does: the refusals, the system macros, the choice
+// of macro by scope, and running the chosen macro with the hook library told
+// that our own playback is under way.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/desktop.h"
+#include "platform/hook_library.h"
+#include "platform/input.h"
+#include "platform/playback_ui.h"
+#include "playback/player.h"
+#include "store/macro_store.h"
+
+namespace tavrin {
+
+// What only the main window can do for the hot keys.
+class HotKeyHost {
+public:
+    virtual ~HotKeyHost() = default;
+    virtual void ActivateMe() = 0;
+    virtual void StartCapture() = 0;
+    virtual void MenuTopWindow() = 0;
+    virtual void ResumePause(bool capsLockPressed) = 0;
+    // Clears InUse 15 s from now if the hook library never reports the end
+    // marker.
+    virtual void StartClearTimer() = 0;
+    // In network mode: reloads the shared macro file when another user
+    // changed it and reports whether it did (the key is then pressed again).
+    virtual bool ReloadChangedSharedFile() = 0;
+};
+
+class HotKeyRunner {
+public:
+    static constexpr int kMaxTopWindowMembers = 36;
+
+    HotKeyRunner(MacroStore& store, HookLibrary& hooks, Player& player, Input& input,
+                 Desktop& desktop, PlaybackUi& ui, HotKeyHost& host);
+
+    // Message 0x402: wParam is the code, bit 15 set when Caps Lock is on.
+    void OnHotKey(uint32_t wParam, WindowId front);
+    // Scope resolution: the macro a code means now, 0 for none.
+    int GetMacro(uint16_t code);
+    void RunMacro(int n);
+    // The hook library saw the end marker (message 0x40C).
+    void OnInUseCleared();
+    void ClearTimerTimer();
+    // Shows the warning and returns false while the program must not come up.
+    bool MayActivateMe();
+
+    // The macros of the top-most window's menu: Window macros whose scope is
+    // in its title and Program macros whose scope is in its program's name.
+    std::vector<int> TopWindowMembers(const std::string& title, const std::string& program) const;
+
+    void SetMenuOpen(bool open) { menuOpen_ = open; }
+    void SetPauseOpen(bool open) { pauseOpen_ = open; }
+    int CurrentMacro() const { return current_; }
+
+private:
+    // The first system macro of a code, or 0.
+    int SystemMacro(uint16_t code) const;
+    void SetInUse(bool on);
+
+    MacroStore& store_;
+    HookLibrary& hooks_;
+    Player& player_;
+    Input& input_;
+    Desktop& desktop_;
+    PlaybackUi& ui_;
+    HotKeyHost& host_;
+    bool menuOpen_ = false;
+    bool pauseOpen_ = false;
+    int current_ = 0;
+};
+
+}  // namespace tavrin
