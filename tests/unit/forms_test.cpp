@@ -2,7 +2,9 @@
 
 #include <string>
 
+#include "fakes/fake_messages.h"
 #include "forms/appear_form.h"
+#include "forms/hot_key_check.h"
 #include "forms/preference_form.h"
 #include "store/settings.h"
 
@@ -96,6 +98,18 @@ TEST(AppearForm, GridFontKeepsOnlyBoldOfTheChosenStyle) {
     form.ChooseGridFont({0, "Georgia", 11, true, true, false, false});
     EXPECT_TRUE(form.GridFont.Bold);
     EXPECT_FALSE(form.GridFont.Italic);
+}
+
+TEST(HotKeyCheck, OnlyReservedKeysAskAndNoRefuses) {
+    FakeMessages messages;
+    EXPECT_TRUE(ConfirmHotKeyChoice(messages, 157));
+    EXPECT_TRUE(messages.shown.empty());
+    messages.answer = false;
+    EXPECT_FALSE(ConfirmHotKeyChoice(messages, 571));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0],
+              "Warning? Win+R may be used internally by Windows 95, 98 or NT.  This may cause "
+              "the hot key not to function correctly. Would you still like to use Win+R?");
 }
 
 }  // namespace

@@ -42,6 +42,7 @@ public:
     void ShowMessage(const std::string& title, const std::string& text) override {
         std::printf("message %s: %s\n", title.c_str(), text.c_str());
     }
+    bool AskYesNo(const std::string&, const std::string&) override { return false; }
 };
 
 }  // namespace

@@ -8,6 +8,7 @@ class Win32UserMessages : public UserMessages {
 public:
     void SetOwner(void* window) { owner_ = window; }
     void ShowMessage(const std::string& title, const std::string& text) override;
+    bool AskYesNo(const std::string& title, const std::string& question) override;
 
 private:
     void* owner_ = nullptr;

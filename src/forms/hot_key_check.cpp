@@ -1,0 +1,12 @@
+#include "forms/hot_key_check.h"
+
+#include "triggers/hot_key_codes.h"
+
+namespace tavrin {
+
+bool ConfirmHotKeyChoice(UserMessages& messages, uint16_t code) {
+    if (!IsReservedHotKey(code)) return true;
+    return messages.AskYesNo(kReservedHotKeyTitle, ReservedHotKeyWarning(HotKeyName(code)));
+}
+
+}  // namespace tavrin
