@@ -65,7 +65,9 @@ int StartShowState(int showCommand) {
 
 }  // namespace
 
-TMainWin::TMainWin(AppContext& app) : app_(app) {}
+TMainWin::TMainWin(AppContext& app)
+    : app_(app),
+      hotKeys_(app.store, app.hooks, app.player, app.input, app.desktop, app.playbackUi, *this) {}
 
 bool TMainWin::Create(HINSTANCE instance) {
     INITCOMMONCONTROLSEX controls{};
@@ -132,6 +134,8 @@ LRESULT TMainWin::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         case kMsgHotKey:
             Trace("hotkey " + std::to_string(wParam));
+            hotKeys_.OnHotKey(static_cast<uint32_t>(wParam),
+                              static_cast<WindowId>(static_cast<uintptr_t>(lParam)));
             return 0;
         case kMsgAbort:
             if (app_.player.Running()) app_.player.Abort();
@@ -140,7 +144,7 @@ LRESULT TMainWin::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             OnRunByNickname();
             return 0;
         case kMsgInUseCleared:
-            app_.store.Table().SetByte(table::InUse, 0);
+            hotKeys_.OnInUseCleared();
             return 0;
         case WM_CLOSE:
             FormClose();
@@ -273,6 +277,8 @@ void TMainWin::OnCommand(int id) {
         {kMenuTerminate, &TMainWin::MenuTerminateClick},
         {kMenuShowDate, &TMainWin::MenuShowDateClick},
         {kMenuDisableSaver, &TMainWin::MenuDisableSaverClick},
+        {kMenuKeyHooks, &TMainWin::MenuKeyHooksClick},
+        {kMenuMouseHooks, &TMainWin::MenuMouseHooksClick},
     };
     for (const Command& c : commands) {
         if (c.id == id) return (this->*c.handler)();
@@ -297,8 +303,7 @@ void TMainWin::OnTimer(UINT_PTR id) {
             break;
         case kClearTimer:
             KillTimer(hwnd_, kClearTimer);
-            t.SetByte(table::InUse, 0);
-            app_.hooks.ZynUpInUse(t);
+            hotKeys_.ClearTimerTimer();
             break;
         case kClearWaitTimer:
             KillTimer(hwnd_, kClearWaitTimer);
@@ -352,8 +357,63 @@ void TMainWin::AppDeactivate() {
 }
 
 void TMainWin::ActivateMe() {
+    if (!hotKeys_.MayActivateMe()) return;
     ShowWindow(hwnd_, IsIconic(hwnd_) ? SW_RESTORE : SW_SHOW);
-    SetForegroundWindow(hwnd_);
+    app_.desktop.Activate(static_cast<WindowId>(reinterpret_cast<uintptr_t>(hwnd_)));
+    Trace("activated");
+}
+
+void TMainWin::StartClearTimer() {
+    Trace("hot key played macro " + std::to_string(hotKeys_.CurrentMacro()));
+    SetTimer(hwnd_, kClearTimer, 15000, nullptr);
+}
+
+void TMainWin::MenuTopWindow() {
+    Desktop& desktop = app_.desktop;
+    const WindowId front = desktop.Foreground();
+    std::string program;
+    for (const RunningProcess& p : desktop.Processes()) {
+        if (p.id == desktop.ProcessOf(front)) program = p.moduleName;
+    }
+    if (hotKeys_.TopWindowMembers(desktop.Title(front), program).empty()) {
+        app_.playbackUi.DoAMessage("Warning",
+                                   "There are no macros defined with a specific window title or "
+                                   "program name that match the current top most active window.");
+    }
+    // The menu of those macros comes with the popup menus.
+}
+
+void TMainWin::MenuKeyHooksClick() {
+    if (!app_.messages.AskYesNo(
+            "Keyboard Hooks",
+            "It is possible for other programs which are run after Tavrin 99 to improperly "
+            "install themselves into the system wide Windows keyboard hooks.  This causes "
+            "Tavrin 99 to no longer be able to monitor keystrokes.  This option will reinstall "
+            "the Windows keyboard hooks used by Tavrin 99 so that Tavrin 99 will have the first "
+            "look at the keystrokes and will be able to monitor the keystrokes again.  Continue?"))
+        return;
+    MacroTable& t = app_.store.Table();
+    app_.hooks.ZynUnHook(hookHandles_.keyboard);
+    hookHandles_.keyboard = app_.hooks.ZynHookKeyboard();
+    t.SetU32(table::KeyboardHook, hookHandles_.keyboard);
+    app_.hooks.ZynUpKeyHook(t);
+}
+
+void TMainWin::MenuMouseHooksClick() {
+    if (!app_.messages.AskYesNo(
+            "Mouse Hooks",
+            "It is possible for other programs which are run after Tavrin 99 to improperly "
+            "install themselves into the system wide Windows mouse hooks.  This causes Tavrin 99 "
+            "to no longer be able to monitor mouse movements and clicks.  This option will "
+            "reinstall the Windows mouse hooks used by Tavrin 99 so that Tavrin 99 will have the "
+            "first look at the mouse movements and will be able to monitor the mouse again.  "
+            "Continue?"))
+        return;
+    MacroTable& t = app_.store.Table();
+    app_.hooks.ZynUnHook(hookHandles_.mouse);
+    hookHandles_.mouse = app_.hooks.ZynHookMouse();
+    t.SetU32(table::MouseHook, hookHandles_.mouse);
+    app_.hooks.ZynUpMouseHook(t);
 }
 
 void TMainWin::SysTrayOpen() { ActivateMe(); }

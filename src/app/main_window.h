@@ -10,10 +10,11 @@
 #include "app/kernel_objects.h"
 #include "startup/command_line.h"
 #include "startup/hook_startup.h"
+#include "triggers/hot_key_runner.h"
 
 namespace tavrin {
 
-class TMainWin {
+class TMainWin : private HotKeyHost {
 public:
     explicit TMainWin(AppContext& app);
     bool Create(HINSTANCE instance);
@@ -32,8 +33,15 @@ private:
     void OnRunByNickname();
     void RunByNickname(const std::string& upperNickname);
     void AppDeactivate();
-    void ActivateMe();
     void SysTrayOpen();
+
+    // What the hot keys ask of the main window.
+    void ActivateMe() override;
+    void StartCapture() override {}
+    void MenuTopWindow() override;
+    void ResumePause(bool) override {}
+    void StartClearTimer() override;
+    bool ReloadChangedSharedFile() override { return false; }
     void HideProgram();
 
     // The macro list and the caption.
@@ -56,11 +64,14 @@ private:
     void MenuShowDateClick();
     void MenuDisableSaverClick();
     void MenuLastFileClick(int k);
+    void MenuKeyHooksClick();
+    void MenuMouseHooksClick();
 
     bool TrayOrHide() const { return app_.settings.UseTray || app_.settings.UseHide; }
     void StartSchedulerTimer();
 
     AppContext& app_;
+    HotKeyRunner hotKeys_;
     HWND hwnd_ = nullptr;
     HWND list_ = nullptr;
     HMENU menu_ = nullptr;

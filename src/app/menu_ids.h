@@ -9,3 +9,5 @@
 #define kMenuTerminate 121
 #define kMenuShowDate 130
 #define kMenuDisableSaver 131
+#define kMenuKeyHooks 140
+#define kMenuMouseHooks 141
