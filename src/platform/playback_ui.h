@@ -1,17 +1,54 @@
 #pragma once
 // The windows through which a playing macro talks to the user, and the tray
 // icon's running state.
+#include <cstdint>
 #include <string>
 
+#include "platform/desktop.h"
+
 namespace tavrin {
+
+// What the pause dialog shows and where.
+struct PauseRequest {
+    std::string caption;   // "Pause (hot key name)" or "Pause"
+    std::string nickname;  // the playing macro's nickname
+    std::string message;   // hidden when empty
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    // Gets the input focus back whenever the dialog is activated.
+    WindowId target = 0;
+};
+
+struct PauseOutcome {
+    bool resume = false;     // Resume (or the pause hot key); false for Abort or a close
+    bool wasIconic = false;  // the application was minimised when the dialog opened
+};
 
 class PlaybackUi {
 public:
     virtual ~PlaybackUi() = default;
     // The stay-on-top notice window; does nothing while one is open.
     virtual void DoAMessage(const std::string& title, const std::string& text) = 0;
+    // The text box window; does nothing while one is open.
+    virtual void MyMessage(const std::string& title, const std::string& text) = 0;
     // Shows or clears "Macro Is Running" on the tray icon.
     virtual void SetRunning(bool running) = 0;
+
+    // The modal pause dialog; the application window is shown around it and
+    // the target window brought back to the front after it.
+    virtual PauseOutcome PauseDialog(const PauseRequest& request) = 0;
+    // Closes an open pause dialog as Resume does; nothing when none is open.
+    virtual void ResumePause() = 0;
+    // After a macro that paused ends: shows the main window, minimises the
+    // application again if it was minimised when a pause opened, and brings
+    // the target window's top-level window to the front. Nothing in the hidden
+    // display mode.
+    virtual void RestoreAfterPause(WindowId target, bool iconicBeforePause) = 0;
+
+    // The modal repeat prompt: the number of times to repeat.
+    virtual uint16_t DoRepPrompt() = 0;
 };
 
 }  // namespace tavrin

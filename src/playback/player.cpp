@@ -1,36 +1,52 @@
 #include "playback/player.h"
 
+#include "playback/macro_commands.h"
+#include "playback/pause_placement.h"
+#include "playback/repeat_block.h"
+#include "triggers/hot_key_codes.h"
+
 namespace tavrin {
 
 namespace {
 
 constexpr uint8_t kCapsLock = 20;
+constexpr size_t kMaxTextBoxTitle = 255;
 
 }  // namespace
 
-Player::Player(Input& input, Desktop& desktop, MessagePump& pump, PlaybackUi& ui)
-    : pump_(pump),
+Player::Player(Input& input, Desktop& desktop, MessagePump& pump, PlaybackUi& ui,
+               MacroStore& store, HookLibrary& hooks, PlayerHost& host)
+    : input_(input),
+      pump_(pump),
       ui_(ui),
+      store_(store),
+      hooks_(hooks),
+      host_(host),
       keys_(input, [this](int ms) { ScaledDelay(ms); }),
-      windows_(desktop, pump, ui) {}
+      windows_(desktop, pump, ui),
+      waits_(desktop, pump, ui, store.Table(), hooks, keys_, windows_) {}
 
 bool Player::IntoProgram(const std::string& text) {
     if (running_) return false;
     abort_ = false;
     ended_ = false;
     if (capsLock_) keys_.KeyPress(kCapsLock);  // off while the macro plays
+    paused_ = false;
+    iconicBeforePause_ = false;
+    endStepDone_ = false;
     keys_.SetKeyDelay(0);
     keys_.SetMouseDelay(0);
     speed_ = 1.0;
     running_ = true;
     ui_.SetRunning(true);
-    DoMacro(text, 1, true);
+    DoMacro(text, 1, 1, 1, true);
     running_ = false;
     ui_.SetRunning(false);
     return true;
 }
 
-void Player::DoMacro(const std::string& text, int runCount, bool topLevel) {
+void Player::DoMacro(const std::string& text, int runCount, int counterStart, int counterStep,
+                     bool topLevel) {
     if (abort_) return;
     if (depth_ >= kMaxNesting) {
         ui_.DoAMessage("Macro Execution Error",
@@ -42,9 +58,11 @@ void Player::DoMacro(const std::string& text, int runCount, bool topLevel) {
     ++depth_;
     bool reachedEnd = true;
     for (int n = 1; n <= runCount && reachedEnd; ++n) {
-        HeldModifiers held;
-        size_t pos = 0;
-        while (pos < text.size()) {
+        // The counter is a 32-bit signed number; a long run wraps it.
+        const uint32_t counter = static_cast<uint32_t>(counterStart) +
+                                 static_cast<uint32_t>(counterStep) * static_cast<uint32_t>(n - 1);
+        Run run{text, 0, {}, static_cast<int32_t>(counter)};
+        while (run.pos < text.size()) {
             if (abort_) {
                 keys_.ReleaseModifiersLeftDown();
                 ui_.DoAMessage("Macro Abort", "Tavrin 99 macro has been aborted.");
@@ -55,18 +73,25 @@ void Player::DoMacro(const std::string& text, int runCount, bool topLevel) {
                 reachedEnd = false;
                 break;
             }
-            const char c = text[pos];
+            const char c = text[run.pos];
             if (c != '<') {
-                keys_.TypeCharacter(c, held);
-                pos += (c == '\r' && pos + 1 < text.size() && text[pos + 1] == '\n') ? 2 : 1;
+                keys_.TypeCharacter(c, run.held);
+                const bool crLf =
+                    c == '\r' && run.pos + 1 < text.size() && text[run.pos + 1] == '\n';
+                run.pos += crLf ? 2 : 1;
             } else {
-                const TagMatch tag = Recognise(text, pos);
-                if (tag.IsTag() && PlayTag(tag, held)) {
-                    pos += tag.Length;
-                } else {
-                    keys_.TypeCharacter('<', held);
-                    keys_.ReleaseHeld(held);
-                    ++pos;
+                const size_t at = run.pos;
+                const TagMatch tag = Recognise(text, at);
+                run.pos = at + tag.Length;
+                const Outcome outcome = tag.IsTag() ? PlayTag(tag, run) : Outcome::Literal;
+                if (outcome == Outcome::LeaveRun) {
+                    --depth_;
+                    return;
+                }
+                if (outcome == Outcome::Literal) {
+                    keys_.TypeCharacter('<', run.held);
+                    keys_.ReleaseHeld(run.held);
+                    run.pos = at + 1;
                 }
             }
             pump_.ProcessMessages();
@@ -76,38 +101,149 @@ void Player::DoMacro(const std::string& text, int runCount, bool topLevel) {
     if (topLevel) EndStep();
 }
 
-bool Player::PlayTag(const TagMatch& tag, HeldModifiers& held) {
-    if (keys_.PlayTag(tag, held)) return true;
+Player::Outcome Player::PlayTag(const TagMatch& tag, Run& run) {
+    if (keys_.PlayTag(tag, run.held)) return Outcome::Played;
     bool endMacro = false;
     if (windows_.PlayTag(tag, endMacro)) {
         if (endMacro) ended_ = true;
-        return true;
+        return Outcome::Played;
     }
+    if (waits_.PlayTag(tag, abort_)) return Outcome::Played;
     const TagFields& f = tag.Fields;
     switch (tag.Kind) {
+        case TagKind::Repeat:
+        case TagKind::RepeatCounter:
+        case TagKind::PromptRepeat:
+            return Repeat(tag, run);
+        case TagKind::Counter:
+            DoMacro(CounterText(run.counter, tag.Index), 1, 1, 1, false);
+            break;
+        case TagKind::Pause:
+        case TagKind::PauseAt:
+            return Pause(tag);
         case TagKind::Delay:
             PauseFor(f.Real);
-            return true;
+            break;
         case TagKind::DelayMs:
             ScaledDelay(f.Numbers[0]);
-            return true;
+            break;
         case TagKind::Speed:
             if (f.RealValid) speed_ = f.Real;
-            return true;
+            break;
         case TagKind::KeystrokeDelay:
             keys_.SetKeyDelay(f.Numbers[0]);
-            return true;
+            break;
         case TagKind::MouseDelay:
             keys_.SetMouseDelay(f.Numbers[0]);
-            return true;
+            break;
+        case TagKind::TextBox:
+            ui_.MyMessage(f.Texts[0].substr(0, kMaxTextBoxTitle), f.Texts[1]);
+            break;
+        case TagKind::MacroRun:
+            if (const int n = FindMacroNamed(store_, f.Texts[0])) {
+                MacroRecord record;
+                if (store_.ReadMacro(n, record)) DoMacro(record.MacroText, 1, 1, 1, false);
+            }
+            break;
+        case TagKind::MacroDelete:
+            if (const int n = FindMacroNamed(store_, f.Texts[0])) {
+                RemoveMacro(store_, hooks_, n);
+                host_.MacroDeleted(n);
+            }
+            break;
+        case TagKind::MacroActivate:
+        case TagKind::MacroDeactivate: {
+            const bool active = tag.Kind == TagKind::MacroActivate;
+            if (const int n = SetActiveByNickname(store_, hooks_, f.Texts[0], active))
+                host_.MacroActiveChanged(n);
+            break;
+        }
+        case TagKind::SwapFile:
+            host_.SwapMacroFile(f.Texts[0]);
+            break;
         default:
-            // Every other tag is taken, not typed; its command group plays it.
-            return true;
+            // Remarks, "<ENDREP>" outside a block, and the tags whose command
+            // groups do not play yet are taken, not typed.
+            break;
     }
+    return Outcome::Played;
+}
+
+Player::Outcome Player::Repeat(const TagMatch& tag, Run& run) {
+    const TagFields& f = tag.Fields;
+    // Every field passes through a 16-bit unsigned number.
+    int count = 0, start = 1, step = 1;
+    switch (tag.Kind) {
+        case TagKind::PromptRepeat:
+            count = ui_.DoRepPrompt();
+            break;
+        case TagKind::RepeatCounter:
+            start = static_cast<uint16_t>(f.Numbers[1]);
+            step = static_cast<uint16_t>(f.Numbers[2]);
+            [[fallthrough]];
+        default:
+            count = static_cast<uint16_t>(f.Numbers[0]);
+            break;
+    }
+    const size_t end = FindEndRepeat(run.text, run.pos);
+    if (end == std::string::npos) {
+        ui_.DoAMessage("Repeat Error",
+                       "No \"End Repeat\" that matches the initial repeat specified in the "
+                       "macro. Macro will abort.");
+        abort_ = true;
+        run.pos = run.text.size();
+        return Outcome::Played;
+    }
+    DoMacro(run.text.substr(run.pos, end - run.pos), count, start, step, false);
+    if (abort_) return Outcome::LeaveRun;
+    run.pos = end + std::char_traits<char>::length(kEndRepeat);
+    return Outcome::Played;
+}
+
+Player::Outcome Player::Pause(const TagMatch& tag) {
+    const TagFields& f = tag.Fields;
+    const bool centred = tag.Kind == TagKind::Pause;
+    PauseRequest request;
+    if (!centred) request.message = f.Texts[0];
+    const PausePlacement at = PlacePause(input_.ScreenWidth(), input_.ScreenHeight(),
+                                         request.message.size(), centred, f.Numbers[0],
+                                         f.Numbers[1]);
+    request.left = at.left;
+    request.top = at.top;
+    request.width = at.width;
+    request.height = at.height;
+    request.target = windows_.Target();
+    request.caption = "Pause";
+    const int n = host_.CurrentMacro();
+    if (n >= 1 && n <= store_.MacroCount()) {
+        request.nickname = store_.NicknameOf(n);
+        const std::string& hotKey = HotKeyName(store_.Table().HotKeyOf(n));
+        if (!hotKey.empty()) request.caption = "Pause (" + hotKey + ")";
+    }
+
+    paused_ = true;
+    host_.PauseOpenChanged(true);
+    const PauseOutcome outcome = ui_.PauseDialog(request);
+    host_.PauseOpenChanged(false);
+    if (outcome.wasIconic) iconicBeforePause_ = true;
+    if (outcome.resume) return Outcome::Played;
+    // Abort restores Caps Lock and the windows at once and ends the macro,
+    // nested runs and all.
+    EndStep();
+    endStepDone_ = true;
+    ended_ = true;
+    return Outcome::LeaveRun;
+}
+
+void Player::ResumePause(bool capsLockPressed) {
+    if (capsLockPressed) keys_.KeyPress(kCapsLock);
+    ui_.ResumePause();
 }
 
 void Player::EndStep() {
+    if (endStepDone_) return;
     if (capsLock_) keys_.KeyPress(kCapsLock);
+    if (paused_) ui_.RestoreAfterPause(windows_.Target(), iconicBeforePause_);
 }
 
 void Player::Wait(uint64_t ms) {

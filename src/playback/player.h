@@ -6,11 +6,15 @@
 
 #include "language/tag_recogniser.h"
 #include "platform/desktop.h"
+#include "platform/hook_library.h"
 #include "platform/input.h"
 #include "platform/message_pump.h"
 #include "platform/playback_ui.h"
 #include "playback/keystrokes.h"
+#include "playback/player_host.h"
+#include "playback/wait_commands.h"
 #include "playback/window_commands.h"
+#include "store/macro_store.h"
 
 namespace tavrin {
 
@@ -19,22 +23,35 @@ public:
     // Runs of a macro inside a macro deeper than this end the macro.
     static constexpr int kMaxNesting = 40;
 
-    Player(Input& input, Desktop& desktop, MessagePump& pump, PlaybackUi& ui);
+    Player(Input& input, Desktop& desktop, MessagePump& pump, PlaybackUi& ui, MacroStore& store,
+           HookLibrary& hooks, PlayerHost& host);
 
     // The start sequence: plays text as a top-level macro unless one is
     // playing already (then it returns false at once).
     bool IntoProgram(const std::string& text);
-    // Plays text runCount times; only a top-level run ends with the end step.
-    void DoMacro(const std::string& text, int runCount, bool topLevel);
+    // Plays text runCount times; iteration n (from 1) has the counter
+    // counterStart + counterStep * (n - 1). Only a top-level run ends with
+    // the end step.
+    void DoMacro(const std::string& text, int runCount, int counterStart, int counterStep,
+                 bool topLevel);
 
     bool Running() const { return running_; }
     // The user asked to abort (message 0x405).
     void Abort() { abort_ = true; }
     // Caps Lock was on when the macro was triggered.
     void SetCapsLockFlag(bool on) { capsLock_ = on; }
-    // A command failed in a way that ends the whole macro without the abort
-    // message.
-    void EndMacro() { ended_ = true; }
+    // The pause hot key: Caps Lock is pressed first when the hot key came
+    // with it on, then the pause dialog resumes.
+    void ResumePause(bool capsLockPressed);
+
+    // The hook library's reports while a macro waits: messages 0x40E (the
+    // button, 1 left, 2 right, 3 middle), 0x40F (the virtual key), 0x410
+    // (wParam 1 empties the typed text, else lParam is the character typed,
+    // 8 for a backspace) and 0x411.
+    void OnWaitClick(int button) { waits_.OnClick(button); }
+    void OnWaitKey(int virtualKey) { waits_.OnKey(virtualKey); }
+    void OnWaitText(uint32_t wParam, char c) { waits_.OnText(wParam, c); }
+    void OnDrainCleared() { waits_.OnDrainCleared(); }
 
     WindowCommands& Windows() { return windows_; }
     double SpeedFactor() const { return speed_; }
@@ -44,19 +61,42 @@ public:
     void PauseForNoSpeed(double seconds);
 
 private:
+    // One iteration of a run, as its commands see it.
+    struct Run {
+        const std::string& text;
+        size_t pos;  // after the tag being played; a command that takes more moves it
+        HeldModifiers held;
+        int counter;
+    };
+    enum class Outcome {
+        Played,
+        Literal,   // no command takes the tag: its "<" is typed
+        LeaveRun,  // the run ends at once, without the end step
+    };
+
     void Wait(uint64_t ms);
-    // One tag of the dispatch table; false when no command takes it.
-    bool PlayTag(const TagMatch& tag, HeldModifiers& held);
+    Outcome PlayTag(const TagMatch& tag, Run& run);
+    Outcome Repeat(const TagMatch& tag, Run& run);
+    Outcome Pause(const TagMatch& tag);
     void EndStep();
 
+    Input& input_;
     MessagePump& pump_;
     PlaybackUi& ui_;
+    MacroStore& store_;
+    HookLibrary& hooks_;
+    PlayerHost& host_;
     Keystrokes keys_;
     WindowCommands windows_;
+    WaitCommands waits_;
     bool running_ = false;
     bool abort_ = false;
     bool ended_ = false;
     bool capsLock_ = false;
+    bool paused_ = false;
+    bool iconicBeforePause_ = false;
+    // The pause dialog's Abort restored what the end step restores.
+    bool endStepDone_ = false;
     double speed_ = 1.0;
     int depth_ = 0;
 };

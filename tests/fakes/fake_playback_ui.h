@@ -1,4 +1,6 @@
 #pragma once
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -8,12 +10,34 @@ namespace tavrin {
 
 class FakePlaybackUi : public PlaybackUi {
 public:
-    std::vector<std::string> messages;  // "title: text"
+    std::vector<std::string> messages;   // "title: text"
+    std::vector<std::string> textBoxes;  // "title: text"
     std::vector<bool> running;
+    std::vector<PauseRequest> pauses;
+    // How every pause dialog ends; whilePaused runs while it is open.
+    PauseOutcome pauseOutcome{true, false};
+    std::function<void()> whilePaused;
+    int resumes = 0;
+    std::vector<std::string> restores;  // "target iconic", e.g. "7 1"
+    uint16_t repeatCount = 1;
+
     void DoAMessage(const std::string& title, const std::string& text) override {
         messages.push_back(title + ": " + text);
     }
+    void MyMessage(const std::string& title, const std::string& text) override {
+        textBoxes.push_back(title + ": " + text);
+    }
     void SetRunning(bool on) override { running.push_back(on); }
+    PauseOutcome PauseDialog(const PauseRequest& request) override {
+        pauses.push_back(request);
+        if (whilePaused) whilePaused();
+        return pauseOutcome;
+    }
+    void ResumePause() override { ++resumes; }
+    void RestoreAfterPause(WindowId target, bool iconic) override {
+        restores.push_back(std::to_string(target) + (iconic ? " 1" : " 0"));
+    }
+    uint16_t DoRepPrompt() override { return repeatCount; }
 };
 
 }  // namespace tavrin

@@ -9,6 +9,7 @@
 #include "fakes/fake_hook_library.h"
 #include "fakes/fake_input.h"
 #include "fakes/fake_messages.h"
+#include "fakes/fake_player_host.h"
 #include "fakes/fake_playback_ui.h"
 #include "fakes/fake_pump.h"
 #include "triggers/hot_key_runner.h"
@@ -42,7 +43,8 @@ protected:
     FakeDesktop desktop;
     FakePump pump;
     FakePlaybackUi ui;
-    Player player{input, desktop, pump, ui};
+    FakePlayerHost playerHost;
+    Player player{input, desktop, pump, ui, store, hooks, playerHost};
     FakeHost host;
     HotKeyRunner runner{store, hooks, player, input, desktop, ui, host};
 

@@ -3,25 +3,15 @@
 #include <string>
 #include <vector>
 
-#include "fakes/fake_desktop.h"
-#include "fakes/fake_input.h"
-#include "fakes/fake_playback_ui.h"
-#include "fakes/fake_pump.h"
-#include "playback/player.h"
+#include "playback_rig.h"
 
 namespace tavrin {
 namespace {
 
 using Events = std::vector<std::string>;
 
-class PlaybackTest : public ::testing::Test {
+class PlaybackTest : public ::testing::Test, protected PlaybackRig {
 protected:
-    FakeInput input;
-    FakeDesktop desktop;
-    FakePump pump;
-    FakePlaybackUi ui;
-    Player player{input, desktop, pump, ui};
-
     Events Play(const std::string& text) {
         input.events.clear();
         EXPECT_TRUE(player.IntoProgram(text));
@@ -62,6 +52,7 @@ TEST_F(PlaybackTest, WhatIsNotATagIsTyped) {
     EXPECT_EQ(speed.front(), "down 16") << "a three-character speed field is no tag";
     EXPECT_EQ(player.SpeedFactor(), 1.0);
     // A tag whose command plays in another group is taken, not typed.
+    desktop.front = desktop.Add("Untitled - Notepad");
     EXPECT_EQ(Play("<WAITWIN:001:Notepad>a"), (Events{"down 65", "up 65"}));
 }
 
@@ -123,7 +114,7 @@ TEST_F(PlaybackTest, RunawayNestingEndsTheMacroWithOneMessage) {
     int entered = 0;
     pump.onMessages = [&] {
         ++entered;
-        player.DoMacro("a", 1, false);  // a macro that keeps playing itself
+        player.DoMacro("a", 1, 1, 1, false);  // a macro that keeps playing itself
     };
     Play("a");
     EXPECT_EQ(entered, Player::kMaxNesting);

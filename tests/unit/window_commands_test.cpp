@@ -3,24 +3,15 @@
 #include <string>
 #include <vector>
 
-#include "fakes/fake_desktop.h"
-#include "fakes/fake_input.h"
-#include "fakes/fake_playback_ui.h"
-#include "fakes/fake_pump.h"
-#include "playback/player.h"
+#include "playback_rig.h"
 
 namespace tavrin {
 namespace {
 
 using Strings = std::vector<std::string>;
 
-class WindowCommandsTest : public ::testing::Test {
+class WindowCommandsTest : public ::testing::Test, protected PlaybackRig {
 protected:
-    FakeInput input;
-    FakeDesktop desktop;
-    FakePump pump;
-    FakePlaybackUi ui;
-    Player player{input, desktop, pump, ui};
     WindowCommands& windows = player.Windows();
 };
 
@@ -81,7 +72,7 @@ TEST_F(WindowCommandsTest, FailuresEndTheWholeMacroWithoutTheAbortMessage) {
     // A nested run that fails ends its caller too.
     pump.onMessages = [&] {
         pump.onMessages = nullptr;
-        player.DoMacro("<LAUNCH:C:\\TOOLS\\X.EXE<PARAM>-a -b>", 1, false);
+        player.DoMacro("<LAUNCH:C:\\TOOLS\\X.EXE<PARAM>-a -b>", 1, 1, 1, false);
     };
     player.IntoProgram("ab");
     EXPECT_EQ(input.events, (Strings{"down 65", "up 65"}));

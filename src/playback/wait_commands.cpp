@@ -1,0 +1,204 @@
+#include "playback/wait_commands.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "language/wait_keys.h"
+#include "startup/command_line.h"
+
+namespace tavrin {
+
+namespace {
+
+constexpr uint8_t kPlaybackMarker = 43;
+constexpr size_t kMaxTyped = 255;
+constexpr uint64_t kBeforeMarkerMs = 100;
+
+constexpr const char* kWindowError = "Wait For Window Error";
+constexpr const char* kKeyError = "Wait For Key Press";
+constexpr const char* kTextError = "Wait For Text Error";
+constexpr const char* kClickError = "Wait For Mouse Click Error";
+
+// A wait flag of the macro table, raised and published for the lifetime of
+// a wait, and lowered and published again however the wait ends.
+class RaisedFlag {
+public:
+    RaisedFlag(MacroTable& table, HookLibrary& hooks, size_t offset)
+        : table_(table), hooks_(hooks), offset_(offset) {
+        table_.SetByte(offset_, 1);
+        hooks_.ZynUpWaits(table_);
+    }
+    ~RaisedFlag() {
+        table_.SetByte(offset_, 0);
+        hooks_.ZynUpWaits(table_);
+    }
+    RaisedFlag(const RaisedFlag&) = delete;
+    RaisedFlag& operator=(const RaisedFlag&) = delete;
+
+private:
+    MacroTable& table_;
+    HookLibrary& hooks_;
+    size_t offset_;
+};
+
+// The virtual key of a "<WAITKEY:" key number; 0 for a number outside the
+// list.
+int WaitKeyVirtualKey(int number) {
+    static constexpr int kTail[] = {27, 9, 13, 17, 18, 16};  // ESC TAB ENTER CTRL ALT SHIFT
+    if (number < 0) return 0;
+    if (number <= 25) return 'A' + number;
+    if (number <= 35) return '0' + number - 26;
+    if (number <= 47) return 112 + number - 36;  // F1 ...
+    if (number <= 53) return kTail[number - 48];
+    return 0;
+}
+
+std::string Quoted(const std::string& s) { return "\"" + s + "\""; }
+
+}  // namespace
+
+void WaitCommands::OnClick(int button) {
+    if (button >= 1 && button <= 3) clicked_[button] = true;
+}
+
+void WaitCommands::OnKey(int virtualKey) { lastKey_ = virtualKey; }
+
+void WaitCommands::OnText(uint32_t reset, char c) {
+    if (reset == 1) {
+        typed_.clear();
+    } else if (c == '\b') {
+        if (!typed_.empty()) typed_.pop_back();
+    } else {
+        typed_ += c;
+        if (typed_.size() > typedWindow_) typed_.erase(0, typed_.size() - typedWindow_);
+    }
+}
+
+void WaitCommands::Until(int minutes, const std::function<bool()>& met, bool& abort,
+                         const char* title, const std::string& failure) {
+    const bool limited = minutes > 0;
+    const uint64_t deadline = pump_.Ticks() + static_cast<uint64_t>(minutes) * 60000;
+    while (!abort && !met()) {
+        const uint64_t now = pump_.Ticks();
+        if (limited && now >= deadline) {
+            ui_.DoAMessage(title, failure + " within the specified time of " +
+                                      std::to_string(minutes) + " minutes.  Macro will abort.");
+            abort = true;
+            return;
+        }
+        pump_.WaitUntil(limited ? std::min(deadline, now + kPollMs) : now + kPollMs);
+    }
+}
+
+std::string WaitCommands::FrontTitle(bool retarget) {
+    const WindowId front = desktop_.Foreground();
+    const std::string title = front ? desktop_.Title(front) : std::string();
+    if (title.empty()) return title;
+    if (retarget) windows_.SetTarget(front);
+    return UpperCase(title);
+}
+
+bool WaitCommands::ProgramRuns(const std::string& upperProgram) {
+    for (const RunningProcess& p : desktop_.Processes()) {
+        if (UpperCase(p.moduleName).find(upperProgram) != std::string::npos) return true;
+    }
+    return false;
+}
+
+void WaitCommands::WaitForDrain() {
+    // The marker clears InUse in the hook library as well; a macro started
+    // by a trigger must keep it until its own end.
+    const bool inUse = table_.Byte(table::InUse) != 0;
+    {
+        RaisedFlag drain(table_, hooks_, table::WaitDrain);
+        const uint64_t start = pump_.Ticks();
+        while (pump_.Ticks() < start + kBeforeMarkerMs) pump_.WaitUntil(start + kBeforeMarkerMs);
+        keys_.KeyPress(kPlaybackMarker);
+        const uint64_t deadline = pump_.Ticks() + kDrainLimitMs;
+        for (uint64_t now = pump_.Ticks(); table_.Byte(table::WaitDrain) && now < deadline;
+             now = pump_.Ticks())
+            pump_.WaitUntil(std::min(deadline, now + kPollMs));
+    }
+    if (inUse && !table_.Byte(table::InUse)) {
+        table_.SetByte(table::InUse, 1);
+        hooks_.ZynUpInUse(table_);
+    }
+}
+
+bool WaitCommands::PlayTag(const TagMatch& tag, bool& abort) {
+    const TagFields& f = tag.Fields;
+    const int minutes = f.Numbers[0];
+    const std::string& text = f.Texts[0];
+    switch (tag.Kind) {
+        case TagKind::WaitWindow: {
+            const std::string title = UpperCase(text);
+            // Only the wait without a limit follows the window in front.
+            Until(minutes,
+                  [&] {
+                      const std::string front = FrontTitle(minutes == 0);
+                      return !front.empty() && front.find(title) != std::string::npos;
+                  },
+                  abort, kWindowError, "The Window Title of " + Quoted(title) + " did not appear");
+            return true;
+        }
+        case TagKind::WaitLoseFocus: {
+            const std::string title = UpperCase(text);
+            Until(minutes,
+                  [&] {
+                      const std::string front = FrontTitle(true);
+                      return !front.empty() && front.find(title) == std::string::npos;
+                  },
+                  abort, kWindowError,
+                  "The Window Title of " + Quoted(title) + " did not lose focus");
+            return true;
+        }
+        case TagKind::WaitProgram: {
+            const std::string program = UpperCase(text);
+            Until(minutes, [&] { return !ProgramRuns(program); }, abort, kWindowError,
+                  "The Window Title of " + Quoted(program) + " did not appear");
+            return true;
+        }
+        case TagKind::WaitKey: {
+            const int number = f.Numbers[1];
+            const int key = WaitKeyVirtualKey(number);
+            const std::string name =
+                key != 0 ? kWaitKeyNames[static_cast<size_t>(number)] : std::string();
+            lastKey_ = 0;
+            RaisedFlag flag(table_, hooks_, table::WaitKey);
+            Until(minutes, [&] { return key != 0 && lastKey_ == key; }, abort, kKeyError,
+                  "The " + Quoted(name) + " key was not pressed");
+            return true;
+        }
+        case TagKind::WaitTextCase:
+        case TagKind::WaitTextNoCase: {
+            const bool exact = tag.Kind == TagKind::WaitTextCase;
+            const std::string wanted = exact ? text : UpperCase(text);
+            typed_.clear();
+            typedWindow_ = std::min(text.size(), kMaxTyped);
+            RaisedFlag flag(table_, hooks_, table::WaitText);
+            Until(minutes, [&] { return (exact ? typed_ : UpperCase(typed_)) == wanted; }, abort,
+                  kTextError, " Text " + Quoted(text) + " was not typed");
+            return true;
+        }
+        case TagKind::WaitLeftClick:
+        case TagKind::WaitRightClick:
+        case TagKind::WaitMiddleClick: {
+            const int button = tag.Kind == TagKind::WaitLeftClick    ? 1
+                               : tag.Kind == TagKind::WaitRightClick ? 2
+                                                                     : 3;
+            static constexpr const char* kButtonNames[] = {"", "Left", "Right", "Middle"};
+            std::fill(std::begin(clicked_), std::end(clicked_), false);
+            RaisedFlag flag(table_, hooks_, table::WaitClick);
+            Until(minutes, [&] { return clicked_[button]; }, abort, kClickError,
+                  std::string(kButtonNames[button]) + " click did not occur");
+            return true;
+        }
+        case TagKind::WaitPlayback:
+            WaitForDrain();
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace tavrin

@@ -1,0 +1,47 @@
+#pragma once
+// A player on fakes of everything it touches, with its own macro store.
+#include <string>
+#include <vector>
+
+#include "fakes/fake_clock.h"
+#include "fakes/fake_desktop.h"
+#include "fakes/fake_files.h"
+#include "fakes/fake_hook_library.h"
+#include "fakes/fake_input.h"
+#include "fakes/fake_messages.h"
+#include "fakes/fake_player_host.h"
+#include "fakes/fake_playback_ui.h"
+#include "fakes/fake_pump.h"
+#include "playback/player.h"
+#include "store/macro_store.h"
+
+namespace tavrin {
+
+struct PlaybackRig {
+    FakeInput input;
+    FakeDesktop desktop;
+    FakePump pump;
+    FakePlaybackUi ui;
+    FakeFiles files;
+    FakeHookLibrary hooks;
+    FakeMessages messages;
+    FakeClock clock;
+    std::string currentFile;
+    MacroStore store{files, hooks, messages, clock, "C:", currentFile};
+    FakePlayerHost host;
+    Player player{input, desktop, pump, ui, store, hooks, host};
+};
+
+// The letters (in lower case) and digits that key events typed, in order.
+inline std::string TypedKeys(const std::vector<std::string>& events) {
+    std::string typed;
+    for (const std::string& e : events) {
+        if (e.compare(0, 5, "down ") != 0) continue;
+        const int key = std::stoi(e.substr(5));
+        if (key >= '0' && key <= '9') typed += static_cast<char>(key);
+        if (key >= 'A' && key <= 'Z') typed += static_cast<char>(key - 'A' + 'a');
+    }
+    return typed;
+}
+
+}  // namespace tavrin
