@@ -12,7 +12,6 @@
 #include "platform/win32/win32_playback_ui.h"
 #include "platform/win32/win32_profile.h"
 #include "platform/win32/win32_user_messages.h"
-#include "playback/player.h"
 #include "startup/command_line.h"
 #include "store/macro_store.h"
 #include "store/settings.h"
@@ -24,8 +23,7 @@ struct AppContext {
         : hooks(hookLibrary),
           programFolder(std::move(folder)),
           store(files, hooks, messages, clock, programFolder, settings.CurrentFile),
-          input(pump),
-          player(input, desktop, pump, playbackUi) {}
+          input(pump) {}
 
     HookLibrary& hooks;
     std::string programFolder;
@@ -39,7 +37,6 @@ struct AppContext {
     Win32Input input;
     Win32Desktop desktop;
     Win32PlaybackUi playbackUi;
-    Player player;
     std::string commandLine;        // the whole command line, program path included
     std::vector<std::string> args;  // the arguments after the program path
     int showCommand = 1;            // the show command handed to the program

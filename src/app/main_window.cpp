@@ -24,15 +24,19 @@ enum TimerId : UINT_PTR {
     kSyncTimer = 3,       // reload of a shared macro file, every minute
     kNetTimer = 4,        // network lock heartbeat
     kClearTimer = 5,      // clears InUse 15 s after a triggered start
-    kClearWaitTimer = 6,  // clears the drain wait after 30 s
 };
 
 // Messages of the hook library and the program's own.
 enum : UINT {
     kMsgHotKey = WM_USER + 2,
     kMsgAbort = WM_USER + 5,
+    kMsgTyped = WM_USER + 6,
     kMsgRunNickname = WM_USER + 10,
     kMsgInUseCleared = WM_USER + 12,
+    kMsgWaitClick = WM_USER + 14,
+    kMsgWaitKey = WM_USER + 15,
+    kMsgWaitText = WM_USER + 16,
+    kMsgDrainCleared = WM_USER + 17,
 };
 
 bool AnyTimedMacro(const MacroTable& t, bool activeOnly) {
@@ -67,7 +71,9 @@ int StartShowState(int showCommand) {
 
 TMainWin::TMainWin(AppContext& app)
     : app_(app),
-      hotKeys_(app.store, app.hooks, app.player, app.input, app.desktop, app.playbackUi, *this) {}
+      player_(app.input, app.desktop, app.pump, app.playbackUi, app.store, app.hooks, *this),
+      hotKeys_(app.store, app.hooks, player_, app.input, app.desktop, app.playbackUi, *this),
+      quillets_(app.store, app.settings, app.desktop, player_, hotKeys_) {}
 
 bool TMainWin::Create(HINSTANCE instance) {
     INITCOMMONCONTROLSEX controls{};
@@ -138,13 +144,28 @@ LRESULT TMainWin::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
                               static_cast<WindowId>(static_cast<uintptr_t>(lParam)));
             return 0;
         case kMsgAbort:
-            if (app_.player.Running()) app_.player.Abort();
+            if (player_.Running()) player_.Abort();
             return 0;
         case kMsgRunNickname:
             OnRunByNickname();
             return 0;
         case kMsgInUseCleared:
             hotKeys_.OnInUseCleared();
+            return 0;
+        case kMsgTyped:
+            quillets_.OnTyped(static_cast<uint32_t>(wParam), static_cast<uint32_t>(lParam));
+            return 0;
+        case kMsgWaitClick:
+            player_.OnWaitClick(static_cast<int>(wParam));
+            return 0;
+        case kMsgWaitKey:
+            player_.OnWaitKey(static_cast<int>(wParam));
+            return 0;
+        case kMsgWaitText:
+            player_.OnWaitText(static_cast<uint32_t>(wParam), static_cast<char>(lParam));
+            return 0;
+        case kMsgDrainCleared:
+            player_.OnDrainCleared();
             return 0;
         case WM_CLOSE:
             FormClose();
@@ -287,7 +308,6 @@ void TMainWin::OnCommand(int id) {
 }
 
 void TMainWin::OnTimer(UINT_PTR id) {
-    MacroTable& t = app_.store.Table();
     switch (id) {
         case kMyTimer:
             if (app_.settings.ShowDate) DoCaption();
@@ -304,11 +324,6 @@ void TMainWin::OnTimer(UINT_PTR id) {
         case kClearTimer:
             KillTimer(hwnd_, kClearTimer);
             hotKeys_.ClearTimerTimer();
-            break;
-        case kClearWaitTimer:
-            KillTimer(hwnd_, kClearWaitTimer);
-            t.SetByte(table::WaitDrain, 0);
-            app_.hooks.ZynUpWaits(t);
             break;
     }
 }
@@ -337,13 +352,15 @@ void TMainWin::OnRunByNickname() {
 }
 
 void TMainWin::RunByNickname(const std::string& nickname) {
-    if (app_.player.Running()) return;
+    if (player_.Running()) return;
     int n = FindMacroByNickname(app_.store, nickname);
     Trace("run by nickname \"" + nickname + "\": macro " + std::to_string(n));
     if (n == 0) return;
     MacroRecord record;
     if (!app_.store.ReadMacro(n, record)) return;
-    app_.player.IntoProgram(record.MacroText);
+    currentMacro_ = n;
+    player_.IntoProgram(record.MacroText);
+    currentMacro_ = 0;
     Trace("played macro " + std::to_string(n));
 }
 
@@ -361,6 +378,16 @@ void TMainWin::ActivateMe() {
     ShowWindow(hwnd_, IsIconic(hwnd_) ? SW_RESTORE : SW_SHOW);
     app_.desktop.Activate(static_cast<WindowId>(reinterpret_cast<uintptr_t>(hwnd_)));
     Trace("activated");
+}
+
+void TMainWin::MacroActiveChanged(int) {
+    FillList();
+    StartSchedulerTimer();
+}
+
+void TMainWin::MacroDeleted(int) {
+    FillList();
+    StartSchedulerTimer();
 }
 
 void TMainWin::StartClearTimer() {

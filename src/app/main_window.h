@@ -9,12 +9,15 @@
 #include "app/app_context.h"
 #include "app/kernel_objects.h"
 #include "startup/command_line.h"
+#include "playback/player.h"
+#include "playback/player_host.h"
 #include "startup/hook_startup.h"
 #include "triggers/hot_key_runner.h"
+#include "triggers/quillets.h"
 
 namespace tavrin {
 
-class TMainWin : private HotKeyHost {
+class TMainWin : private HotKeyHost, private PlayerHost {
 public:
     explicit TMainWin(AppContext& app);
     bool Create(HINSTANCE instance);
@@ -39,9 +42,18 @@ private:
     void ActivateMe() override;
     void StartCapture() override {}
     void MenuTopWindow() override;
-    void ResumePause(bool) override {}
+    void ResumePause(bool capsLockPressed) override { player_.ResumePause(capsLockPressed); }
     void StartClearTimer() override;
     bool ReloadChangedSharedFile() override { return false; }
+
+    // What a playing macro asks of the main window.
+    int CurrentMacro() override {
+        return currentMacro_ ? currentMacro_ : hotKeys_.CurrentMacro();
+    }
+    void PauseOpenChanged(bool open) override { hotKeys_.SetPauseOpen(open); }
+    void MacroActiveChanged(int n) override;
+    void MacroDeleted(int n) override;
+    void SwapMacroFile(const std::string& path) override { OpenMacroFile(path); }
     void HideProgram();
 
     // The macro list and the caption.
@@ -55,6 +67,7 @@ private:
     void DoOpen();
     void OpenSaveFile(const std::string& path);
     void OpenChosenFile(const std::string& path);
+    void OpenMacroFile(const std::string& path);
     void RefreshAfterLoad();
     void SetMenuLastFiles();
 
@@ -71,7 +84,10 @@ private:
     void StartSchedulerTimer();
 
     AppContext& app_;
+    Player player_;
     HotKeyRunner hotKeys_;
+    Quillets quillets_;
+    int currentMacro_ = 0;  // while a start by nickname plays
     HWND hwnd_ = nullptr;
     HWND list_ = nullptr;
     HMENU menu_ = nullptr;

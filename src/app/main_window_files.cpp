@@ -47,6 +47,10 @@ void TMainWin::OpenChosenFile(const std::string& path) {
         app_.messages.ShowMessage("Error", "Invalid file type selected.");
         return;
     }
+    OpenMacroFile(path);
+}
+
+void TMainWin::OpenMacroFile(const std::string& path) {
     const std::string previous = app_.settings.CurrentFile;
     app_.store.LoadMacroFile(path);
     RefreshAfterLoad();

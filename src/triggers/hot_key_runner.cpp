@@ -10,6 +10,11 @@ constexpr const char* kWarning = "Warning";
 constexpr uint32_t kCapsLockBit = 0x8000;
 constexpr uint32_t kTrayMenuBit = 0x4000;
 constexpr uint8_t kEndMarker = 43;
+constexpr uint8_t kBackspace = 8;
+
+constexpr const char* kPausedRefusal =
+    "A current playback macro is in the middle of a PAUSE. Another macro cannot be executed "
+    "until the PAUSE is either cancelled or resumed.";
 
 bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
@@ -27,21 +32,32 @@ HotKeyRunner::HotKeyRunner(MacroStore& store, HookLibrary& hooks, Player& player
       ui_(ui),
       host_(host) {}
 
-void HotKeyRunner::OnHotKey(uint32_t wParam, WindowId front) {
-    MacroTable& t = store_.Table();
+bool HotKeyRunner::RefuseMenuOrCapture() {
     if (menuOpen_) {
         ui_.DoAMessage(kWarning,
                        "A current Popup Menu macro is being displayed. Another macro cannot be "
                        "executed until either a choice is made from the Popup Menu or it is "
                        "cancelled.");
-        return;
+        return true;
     }
-    if (t.Byte(table::CaptureOn)) {
+    if (store_.Table().Byte(table::CaptureOn)) {
         ui_.DoAMessage(kWarning,
                        "A macro is currently being recorded. Another macro cannot be executed "
                        "until the recording is completed.");
-        return;
+        return true;
     }
+    return false;
+}
+
+bool HotKeyRunner::RefuseWhileBusy() {
+    if (RefuseMenuOrCapture()) return true;
+    if (pauseOpen_) ui_.DoAMessage(kWarning, kPausedRefusal);
+    return pauseOpen_;
+}
+
+void HotKeyRunner::OnHotKey(uint32_t wParam, WindowId front) {
+    MacroTable& t = store_.Table();
+    if (RefuseMenuOrCapture()) return;
     if (wParam & kTrayMenuBit) {
         // A popup menu's own tray icon: the rest is a macro number.
         RunMacro(static_cast<int>(wParam & 0xAFFF));
@@ -55,9 +71,7 @@ void HotKeyRunner::OnHotKey(uint32_t wParam, WindowId front) {
             GetMacro(code) == current_) {
             host_.ResumePause(capsLock);
         } else {
-            ui_.DoAMessage(kWarning,
-                           "A current playback macro is in the middle of a PAUSE. Another macro "
-                           "cannot be executed until the PAUSE is either cancelled or resumed.");
+            ui_.DoAMessage(kWarning, kPausedRefusal);
         }
         return;
     }
@@ -131,7 +145,7 @@ void HotKeyRunner::SetInUse(bool on) {
     hooks_.ZynUpInUse(store_.Table());
 }
 
-void HotKeyRunner::RunMacro(int n) {
+void HotKeyRunner::RunMacro(int n, int erase) {
     if (n <= 0 || player_.Running()) return;
     current_ = n;
     MacroRecord record;
@@ -139,6 +153,11 @@ void HotKeyRunner::RunMacro(int n) {
     // Popup menus show their members; the menu comes with its own window.
     if (record.Scope == kScopePopupMenu) return;
     SetInUse(true);
+    for (int i = 0; i < erase; ++i) {
+        input_.Key(kBackspace, false);
+        input_.Key(kBackspace, true);
+    }
+    if (erase > 0) player_.PauseForNoSpeed(0.1);
     player_.IntoProgram(record.MacroText);
     input_.Key(kEndMarker, false);
     input_.Key(kEndMarker, true);

@@ -42,7 +42,12 @@ public:
     void OnHotKey(uint32_t wParam, WindowId front);
     // Scope resolution: the macro a code means now, 0 for none.
     int GetMacro(uint16_t code);
-    void RunMacro(int n);
+    // Plays macro n as a hook-triggered macro; a Quillet first erases what
+    // was typed with that many backspaces.
+    void RunMacro(int n, int erase = 0);
+    // Shows why no macro may start now (a popup menu, a capture, a pause)
+    // and returns true; false when one may.
+    bool RefuseWhileBusy();
     // The hook library saw the end marker (message 0x40C).
     void OnInUseCleared();
     void ClearTimerTimer();
@@ -58,6 +63,7 @@ public:
     int CurrentMacro() const { return current_; }
 
 private:
+    bool RefuseMenuOrCapture();
     // The first system macro of a code, or 0.
     int SystemMacro(uint16_t code) const;
     void SetInUse(bool on);
