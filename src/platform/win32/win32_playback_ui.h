@@ -5,10 +5,9 @@
 
 namespace tavrin {
 
-// Stand-ins until the real playback windows exist: the notice window and the
-// text box are stay-on-top message boxes, the pause dialog an OK/Cancel box
-// (OK resumes), the repeat prompt answers 1; the tray icon's running state
-// waits for the tray icon.
+// The playback windows: the notice is a stay-on-top message box; the text
+// box, the pause dialog and the repeat prompt are small windows of their own.
+// The tray icon's running state waits for the tray icon.
 class Win32PlaybackUi : public PlaybackUi {
 public:
     void DoAMessage(const std::string& title, const std::string& text) override;
@@ -17,12 +16,12 @@ public:
     PauseOutcome PauseDialog(const PauseRequest& request) override;
     void ResumePause() override;
     void RestoreAfterPause(WindowId target, bool iconicBeforePause) override;
-    uint16_t DoRepPrompt() override { return 1; }
+    uint16_t DoRepPrompt() override;
 
 private:
     bool noticeOpen_ = false;
     bool textBoxOpen_ = false;
-    std::string pauseCaption_;  // of the open pause dialog; empty when none
+    void* pauseWindow_ = nullptr;  // the open pause dialog
 };
 
 }  // namespace tavrin
