@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 #include <ole2.h>
+#include <mmsystem.h>
 #include <psapi.h>
 
 #include "app/menu_ids.h"
@@ -31,6 +32,7 @@ enum : UINT {
     kMsgHotKey = WM_USER + 2,
     kMsgAbort = WM_USER + 5,
     kMsgTyped = WM_USER + 6,
+    kMsgUserActivity = WM_USER + 11,
     kMsgRunNickname = WM_USER + 10,
     kMsgInUseCleared = WM_USER + 12,
     kMsgWaitClick = WM_USER + 14,
@@ -72,6 +74,7 @@ int StartShowState(int showCommand) {
 TMainWin::TMainWin(AppContext& app)
     : app_(app),
       player_(app.input, app.desktop, app.pump, app.playbackUi, app.store, app.hooks, *this),
+      scheduler_(app.store, app.hooks, app.clock, app.settings),
       hotKeys_(app.store, app.hooks, player_, app.input, app.desktop, app.playbackUi, *this),
       quillets_(app.store, app.settings, app.desktop, player_, hotKeys_) {}
 
@@ -152,6 +155,9 @@ LRESULT TMainWin::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case kMsgInUseCleared:
             hotKeys_.OnInUseCleared();
             return 0;
+        case kMsgUserActivity:
+            scheduler_.OnUserActivity();
+            return 0;
         case kMsgTyped:
             quillets_.OnTyped(static_cast<uint32_t>(wParam), static_cast<uint32_t>(lParam));
             return 0;
@@ -225,7 +231,7 @@ void TMainWin::FormCreate() {
     if (options_.nicknamePresent)
         startupNickname_ = NicknameAfterA(app_.commandLine, kStartupNicknameChars);
 
-    StartSchedulerTimer();
+    Reschedule();
     CheckMenuItem(menu_, kMenuShowDate, s.ShowDate ? MF_CHECKED : MF_UNCHECKED);
     CheckMenuItem(menu_, kMenuDisableSaver, s.DisableScreenSaver ? MF_CHECKED : MF_UNCHECKED);
     SetTimer(hwnd_, kTimer2, 5000, nullptr);
@@ -309,9 +315,14 @@ void TMainWin::OnCommand(int id) {
 
 void TMainWin::OnTimer(UINT_PTR id) {
     switch (id) {
-        case kMyTimer:
+        case kMyTimer: {
+            // The check stays open while its macros play, so a tick that
+            // comes meanwhile finds nothing new.
+            const TimerCheck due = scheduler_.CheckOutTimerMacros();
+            PlayTimedMacros(due, false);
             if (app_.settings.ShowDate) DoCaption();
             break;
+        }
         case kTimer2:
             KillTimer(hwnd_, kTimer2);
             {
@@ -320,6 +331,7 @@ void TMainWin::OnTimer(UINT_PTR id) {
                 Trace("idle working set " + std::to_string(memory.WorkingSetSize / 1024) + " KB");
             }
             if (!startupNickname_.empty()) RunByNickname(startupNickname_);
+            PlayTimedMacros(scheduler_.StartUpMacros(), true);
             break;
         case kClearTimer:
             KillTimer(hwnd_, kClearTimer);
@@ -380,14 +392,38 @@ void TMainWin::ActivateMe() {
     Trace("activated");
 }
 
+void TMainWin::PlayTimedMacros(const DueMacros& due, bool startUp) {
+    WindowCommands& windows = player_.Windows();
+    for (int n : due.Macros) {
+        if (player_.Running()) continue;  // a timed macro due while one plays is skipped
+        MacroRecord record;
+        if (!app_.store.ReadMacro(n, record)) continue;
+        bool ready = true;
+        if (record.Scope == kScopeWindow) ready = windows.ActivateIt(record.ScopeName);
+        if (record.Scope == kScopeProgram) ready = windows.ActivateProg(UpperCase(record.ScopeName));
+        if (!ready) {
+            if (startUp) return;
+            continue;
+        }
+        if (due.Alarm.Play) {
+            PlaySoundA(due.Alarm.WaveFile.c_str(), nullptr,
+                       SND_FILENAME | SND_NODEFAULT | (due.Alarm.Wait ? SND_SYNC : SND_ASYNC));
+        }
+        Trace("timed macro " + std::to_string(n));
+        currentMacro_ = n;
+        player_.IntoProgram(record.MacroText);
+        currentMacro_ = 0;
+    }
+}
+
 void TMainWin::MacroActiveChanged(int) {
     FillList();
-    StartSchedulerTimer();
+    Reschedule();
 }
 
 void TMainWin::MacroDeleted(int) {
     FillList();
-    StartSchedulerTimer();
+    Reschedule();
 }
 
 void TMainWin::StartClearTimer() {
@@ -450,8 +486,9 @@ void TMainWin::HideProgram() {
     ShowWindow(hwnd_, SW_HIDE);
 }
 
-void TMainWin::StartSchedulerTimer() {
-    if (AnyTimedMacro(app_.store.Table(), false) || app_.settings.ShowDate) {
+void TMainWin::Reschedule() {
+    scheduler_.CheckAndSetTime();
+    if (scheduler_.TimerNeeded() || app_.settings.ShowDate) {
         SetTimer(hwnd_, kMyTimer, app_.settings.TimerSeconds * 1000u, nullptr);
     } else {
         KillTimer(hwnd_, kMyTimer);
@@ -466,7 +503,7 @@ void TMainWin::MenuShowDateClick() {
     app_.settings.ShowDate = !app_.settings.ShowDate;
     CheckMenuItem(menu_, kMenuShowDate, app_.settings.ShowDate ? MF_CHECKED : MF_UNCHECKED);
     DoCaption();
-    StartSchedulerTimer();
+    Reschedule();
     SaveSettings(app_.profile, app_.settings);
 }
 

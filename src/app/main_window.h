@@ -14,6 +14,7 @@
 #include "startup/hook_startup.h"
 #include "triggers/hot_key_runner.h"
 #include "triggers/quillets.h"
+#include "triggers/scheduler.h"
 
 namespace tavrin {
 
@@ -81,10 +82,15 @@ private:
     void MenuMouseHooksClick();
 
     bool TrayOrHide() const { return app_.settings.UseTray || app_.settings.UseHide; }
-    void StartSchedulerTimer();
+    // Rebuilds the schedule and runs the scheduler timer while it is needed.
+    void Reschedule();
+    // Plays timed macros that came due; start-up macros stop at the first
+    // whose window cannot be brought up.
+    void PlayTimedMacros(const DueMacros& due, bool startUp);
 
     AppContext& app_;
     Player player_;
+    Scheduler scheduler_;
     HotKeyRunner hotKeys_;
     Quillets quillets_;
     int currentMacro_ = 0;  // while a start by nickname plays

@@ -80,7 +80,7 @@ void TMainWin::RefreshAfterLoad() {
     SetHotKeys(app_.store.Table(), app_.hooks);
     DoCaption();
     FillList();
-    StartSchedulerTimer();
+    Reschedule();
 }
 
 void TMainWin::SetMenuLastFiles() {
