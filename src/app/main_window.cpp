@@ -11,6 +11,7 @@
 #include "store/macro_record.h"
 #include "triggers/hot_key_flags.h"
 #include "triggers/run_by_nickname.h"
+#include "triggers/window_activation.h"
 
 namespace tavrin {
 
@@ -32,6 +33,8 @@ enum : UINT {
     kMsgHotKey = WM_USER + 2,
     kMsgAbort = WM_USER + 5,
     kMsgTyped = WM_USER + 6,
+    kMsgWindowActivated = WM_USER + 7,
+    kMsgProgramsChanged = WM_USER + 13,
     kMsgUserActivity = WM_USER + 11,
     kMsgRunNickname = WM_USER + 10,
     kMsgInUseCleared = WM_USER + 12,
@@ -154,6 +157,14 @@ LRESULT TMainWin::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         case kMsgInUseCleared:
             hotKeys_.OnInUseCleared();
+            return 0;
+        case kMsgWindowActivated:
+            for (int n : OnWindowActivated(app_.store, app_.hooks, app_.desktop,
+                                           static_cast<WindowId>(wParam)))
+                PlayWithoutTrigger(n);
+            return 0;
+        case kMsgProgramsChanged:
+            SetRunningProgs(app_.store.Table(), app_.hooks, app_.desktop.Processes());
             return 0;
         case kMsgUserActivity:
             scheduler_.OnUserActivity();
@@ -370,9 +381,7 @@ void TMainWin::RunByNickname(const std::string& nickname) {
     if (n == 0) return;
     MacroRecord record;
     if (!app_.store.ReadMacro(n, record)) return;
-    currentMacro_ = n;
-    player_.IntoProgram(record.MacroText);
-    currentMacro_ = 0;
+    PlayRecord(n, record);
     Trace("played macro " + std::to_string(n));
 }
 
@@ -410,10 +419,23 @@ void TMainWin::PlayTimedMacros(const DueMacros& due, bool startUp) {
                        SND_FILENAME | SND_NODEFAULT | (due.Alarm.Wait ? SND_SYNC : SND_ASYNC));
         }
         Trace("timed macro " + std::to_string(n));
-        currentMacro_ = n;
-        player_.IntoProgram(record.MacroText);
-        currentMacro_ = 0;
+        PlayRecord(n, record);
     }
+}
+
+void TMainWin::PlayWithoutTrigger(int n) {
+    MacroRecord record;
+    if (player_.Running() || !app_.store.ReadMacro(n, record)) return;
+    Trace("window title macro " + std::to_string(n));
+    PlayRecord(n, record);
+}
+
+void TMainWin::PlayRecord(int n, const MacroRecord& record) {
+    // Only hot keys and Quillets report Caps Lock with their trigger.
+    player_.SetCapsLockFlag(false);
+    currentMacro_ = n;
+    player_.IntoProgram(record.MacroText);
+    currentMacro_ = 0;
 }
 
 void TMainWin::MacroActiveChanged(int) {

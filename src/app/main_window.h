@@ -87,6 +87,10 @@ private:
     // Plays timed macros that came due; start-up macros stop at the first
     // whose window cannot be brought up.
     void PlayTimedMacros(const DueMacros& due, bool startUp);
+    // Window Title macros play as timed ones do: no Caps Lock, no InUse.
+    void PlayWithoutTrigger(int n);
+    // Plays a record through the start sequence as macro n.
+    void PlayRecord(int n, const MacroRecord& record);
 
     AppContext& app_;
     Player player_;

@@ -1,0 +1,55 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "fakes/fake_clock.h"
+#include "fakes/fake_desktop.h"
+#include "fakes/fake_files.h"
+#include "fakes/fake_hook_library.h"
+#include "fakes/fake_messages.h"
+#include "triggers/window_activation.h"
+
+namespace tavrin {
+namespace {
+
+TEST(WindowActivation, FrontProgramRunningProgramsAndTitleMacros) {
+    FakeFiles files;
+    FakeHookLibrary hooks;
+    FakeMessages messages;
+    FakeClock clock;
+    std::string current;
+    MacroStore store(files, hooks, messages, clock, "C:", current);
+    store.LoadMacroFile("C:\\K.ZYN");
+    for (const char* text : {"NOTE", "calc", "PAD", "pad"}) {
+        MacroRecord r;
+        r.HotKey = kHotKeyWindowTitle;
+        r.ScopeName = text;
+        r.Active = std::string(text) != "pad";
+        r.IconFile = "MAIN";
+        store.AppendMacro(r);
+    }
+    FakeDesktop desktop;
+    desktop.processes = {{4, "explorer.exe"}, {7, "notepad.exe"}, {9, "[System Process]"}};
+    const WindowId notepad = desktop.Add("Untitled - Notepad", 7);
+    const WindowId untitled = desktop.Add("", 7);
+    hooks.calls.clear();
+
+    EXPECT_EQ(OnWindowActivated(store, hooks, desktop, notepad), (std::vector<int>{5, 7}))
+        << "every active match plays, in table order";
+    const MacroTable& t = store.Table();
+    EXPECT_EQ(t.FrontProgram(), "NOTEPAD.EXE");
+    EXPECT_EQ(t.ProgCount(), 2) << "a name without .EXE is not listed";
+    EXPECT_EQ(t.ProgName(2), "NOTEPAD.EXE");
+    EXPECT_EQ(hooks.calls, (std::vector<std::string>{"ZynUpProg count=8", "ZynUpProgs count=8"}));
+
+    EXPECT_TRUE(OnWindowActivated(store, hooks, desktop, untitled).empty())
+        << "a window without a title starts nothing";
+
+    std::vector<RunningProcess> many(250, RunningProcess{1, "app.exe"});
+    SetRunningProgs(store.Table(), hooks, many);
+    EXPECT_EQ(t.ProgCount(), 200);
+}
+
+}  // namespace
+}  // namespace tavrin
