@@ -315,6 +315,7 @@ void TMainWin::OnCommand(int id) {
         {kMenuTerminate, &TMainWin::MenuTerminateClick},
         {kMenuShowDate, &TMainWin::MenuShowDateClick},
         {kMenuDisableSaver, &TMainWin::MenuDisableSaverClick},
+        {kMenuQuillets, &TMainWin::MenuQuilletsClick},
         {kMenuKeyHooks, &TMainWin::MenuKeyHooksClick},
         {kMenuMouseHooks, &TMainWin::MenuMouseHooksClick},
     };

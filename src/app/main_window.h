@@ -78,6 +78,7 @@ private:
     void MenuShowDateClick();
     void MenuDisableSaverClick();
     void MenuLastFileClick(int k);
+    void MenuQuilletsClick();
     void MenuKeyHooksClick();
     void MenuMouseHooksClick();
 

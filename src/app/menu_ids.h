@@ -11,3 +11,4 @@
 #define kMenuDisableSaver 131
 #define kMenuKeyHooks 140
 #define kMenuMouseHooks 141
+#define kMenuQuillets 142

@@ -6,6 +6,7 @@
 #include "forms/appear_form.h"
 #include "forms/hot_key_check.h"
 #include "forms/preference_form.h"
+#include "forms/quillet_options_form.h"
 #include "store/settings.h"
 
 namespace tavrin {
@@ -110,6 +111,21 @@ TEST(HotKeyCheck, OnlyReservedKeysAskAndNoRefuses) {
     EXPECT_EQ(messages.shown[0],
               "Warning? Win+R may be used internally by Windows 95, 98 or NT.  This may cause "
               "the hot key not to function correctly. Would you still like to use Win+R?");
+}
+
+TEST(QuilletOptionsForm, ShowsSuffixInvertedAndChecksThePrefix) {
+    Settings s;
+    s.UseSuffix = true;
+    QuilletOptionsForm form(s);
+    EXPECT_FALSE(form.UsePrefixKeys);
+    form.UsePrefixKeys = true;
+    form.PrefixKeys = " ;:";
+    EXPECT_EQ(form.PrefixKeysError().substr(0, 45), "The Prefix Keys has invalid characters in it.");
+    form.PrefixKeys = " ;; ";
+    EXPECT_EQ(form.PrefixKeysError(), "");
+    form.OkButtonClick(s);
+    EXPECT_FALSE(s.UseSuffix);
+    EXPECT_EQ(s.PrefixKeys, ";;");
 }
 
 }  // namespace

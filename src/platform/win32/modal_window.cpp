@@ -53,12 +53,25 @@ HWND ModalWindow::AddButton(const char* text, int id, int x, int y, int width, i
                            GetModuleHandleA(nullptr), nullptr);
 }
 
-HWND ModalWindow::AddEdit(int x, int y, int width, int height, int maxChars, DWORD style) {
+HWND ModalWindow::AddEdit(int x, int y, int width, int height, int maxChars, DWORD style,
+                          int id) {
     HWND edit = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",
                                 WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL | style, x, y,
-                                width, height, hwnd_, nullptr, GetModuleHandleA(nullptr), nullptr);
+                                width, height, hwnd_,
+                                reinterpret_cast<HMENU>(static_cast<intptr_t>(id)),
+                                GetModuleHandleA(nullptr), nullptr);
     if (maxChars > 0) SendMessageA(edit, EM_LIMITTEXT, maxChars, 0);
     return edit;
+}
+
+HWND ModalWindow::AddCheck(const char* text, int id, int x, int y, int width, int height,
+                           bool checked) {
+    HWND box = CreateWindowExA(0, "BUTTON", text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX,
+                               x, y, width, height, hwnd_,
+                               reinterpret_cast<HMENU>(static_cast<intptr_t>(id)),
+                               GetModuleHandleA(nullptr), nullptr);
+    SendMessageA(box, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    return box;
 }
 
 int ModalWindow::Run(std::function<bool(int)> onCommand) {
@@ -81,7 +94,8 @@ LRESULT CALLBACK ModalWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPA
     int command = 0;
     switch (msg) {
         case WM_COMMAND:
-            if (HIWORD(wParam) == BN_CLICKED) command = LOWORD(wParam);
+            if (HIWORD(wParam) == BN_CLICKED || HIWORD(wParam) == EN_CHANGE)
+                command = LOWORD(wParam);
             break;
         case WM_CLOSE:
             command = IDCANCEL;

@@ -19,10 +19,12 @@ public:
     HWND Handle() const { return hwnd_; }
     HWND AddLabel(const char* text, int x, int y, int width, int height);
     HWND AddButton(const char* text, int id, int x, int y, int width, int height);
-    HWND AddEdit(int x, int y, int width, int height, int maxChars, DWORD style = 0);
+    HWND AddEdit(int x, int y, int width, int height, int maxChars, DWORD style = 0, int id = 0);
+    HWND AddCheck(const char* text, int id, int x, int y, int width, int height, bool checked);
 
     // Shows the window and handles its messages until onCommand returns
-    // true for a command (a button id; IDCANCEL when the window is closed).
+    // true for a command: a button's or check box's id when clicked, an edit
+    // field's id when its text changed, IDCANCEL when the window is closed.
     // Returns that command.
     int Run(std::function<bool(int)> onCommand);
     // Called whenever the window is activated.
