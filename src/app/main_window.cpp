@@ -478,11 +478,12 @@ void TMainWin::MenuKeyHooksClick() {
             "the Windows keyboard hooks used by Tavrin 99 so that Tavrin 99 will have the first "
             "look at the keystrokes and will be able to monitor the keystrokes again.  Continue?"))
         return;
+    HookLibrary& hooks = app_.hooks;
     MacroTable& t = app_.store.Table();
-    app_.hooks.ZynUnHook(hookHandles_.keyboard);
-    hookHandles_.keyboard = app_.hooks.ZynHookKeyboard();
+    hooks.ZynUnHook(hookHandles_.keyboard);
+    hookHandles_.keyboard = hooks.ZynHookKeyboard();
     t.SetU32(table::KeyboardHook, hookHandles_.keyboard);
-    app_.hooks.ZynUpKeyHook(t);
+    hooks.ZynUpKeyHook(t);
 }
 
 void TMainWin::MenuMouseHooksClick() {
@@ -495,11 +496,12 @@ void TMainWin::MenuMouseHooksClick() {
             "first look at the mouse movements and will be able to monitor the mouse again.  "
             "Continue?"))
         return;
+    HookLibrary& hooks = app_.hooks;
     MacroTable& t = app_.store.Table();
-    app_.hooks.ZynUnHook(hookHandles_.mouse);
-    hookHandles_.mouse = app_.hooks.ZynHookMouse();
+    hooks.ZynUnHook(hookHandles_.mouse);
+    hookHandles_.mouse = hooks.ZynHookMouse();
     t.SetU32(table::MouseHook, hookHandles_.mouse);
-    app_.hooks.ZynUpMouseHook(t);
+    hooks.ZynUpMouseHook(t);
 }
 
 void TMainWin::SysTrayOpen() { ActivateMe(); }

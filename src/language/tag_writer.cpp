@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "language/ansi_text.h"
 #include "language/tag_table.h"
 
 namespace tavrin {
@@ -30,12 +31,6 @@ std::string Real(double value) {
                        ZeroFilled(std::labs(cents) % 100, 2);
     if (cents < 0) text = "-" + text;
     return text.size() == 4 ? "0" + text : text;
-}
-
-std::string Trimmed(const std::string& s) {
-    size_t first = s.find_first_not_of(' ');
-    if (first == std::string::npos) return "";
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
 }
 
 char LetterOf(char letter, const char* set) {
@@ -82,7 +77,7 @@ std::string WriteTag(TagKind kind, int index, const TagFields& fields) {
                 break;
             case FieldType::Title:
                 out += fields.CurrentWindow ? std::string(kCurrentWindowMarker)
-                                            : Trimmed(fields.Texts[text]);
+                                            : Trim(fields.Texts[text]);
                 ++text;
                 out += f.Char;
                 break;

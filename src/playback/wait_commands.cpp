@@ -4,7 +4,7 @@
 #include <iterator>
 
 #include "language/wait_keys.h"
-#include "startup/command_line.h"
+#include "language/ansi_text.h"
 
 namespace tavrin {
 

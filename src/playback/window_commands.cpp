@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "startup/command_line.h"
+#include "language/ansi_text.h"
 
 namespace tavrin {
 

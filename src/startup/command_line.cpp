@@ -1,19 +1,11 @@
 #include "startup/command_line.h"
 
-#include <cctype>
-
 namespace tavrin {
 
 namespace {
 
 bool StartsWith(const std::string& s, const char* prefix) {
     return s.compare(0, std::char_traits<char>::length(prefix), prefix) == 0;
-}
-
-std::string Trim(const std::string& s) {
-    size_t first = s.find_first_not_of(' ');
-    if (first == std::string::npos) return "";
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
 }
 
 // A whole decimal number, or -1.
@@ -28,11 +20,6 @@ long WholeNumber(const std::string& s) {
 }
 
 }  // namespace
-
-std::string UpperCase(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
 
 void ApplyBodyOptions(const std::vector<std::string>& args, Settings& s) {
     for (const std::string& arg : args) {

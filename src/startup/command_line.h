@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "language/ansi_text.h"
 #include "store/settings.h"
 
 namespace tavrin {
@@ -32,8 +33,6 @@ void ProcessParam(const std::string& arg, Settings& s, StartOptions& o);
 std::string NicknameAfterA(const std::string& commandLine, size_t maxChars);
 constexpr size_t kStartupNicknameChars = 50;
 constexpr size_t kPendingNicknameChars = 255;
-
-std::string UpperCase(std::string s);
 
 // The running copy's side of the hand-over: one character per message, then
 // a 0 that ends the request.

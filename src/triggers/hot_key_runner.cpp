@@ -1,6 +1,6 @@
 #include "triggers/hot_key_runner.h"
 
-#include "startup/command_line.h"
+#include "language/ansi_text.h"
 
 namespace tavrin {
 
@@ -15,10 +15,6 @@ constexpr uint8_t kBackspace = 8;
 constexpr const char* kPausedRefusal =
     "A current playback macro is in the middle of a PAUSE. Another macro cannot be executed "
     "until the PAUSE is either cancelled or resumed.";
-
-bool Contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
 
 }  // namespace
 

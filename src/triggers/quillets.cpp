@@ -4,7 +4,7 @@
 #include <cstring>
 #include <vector>
 
-#include "startup/command_line.h"
+#include "language/ansi_text.h"
 #include "triggers/front_program.h"
 
 namespace tavrin {
@@ -12,10 +12,6 @@ namespace tavrin {
 namespace {
 
 constexpr char kPunctuation[] = "!#$%&*+,-./;<=>?@^_";
-
-bool Contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
 
 }  // namespace
 

@@ -1,6 +1,6 @@
 #include "triggers/run_by_nickname.h"
 
-#include "startup/command_line.h"
+#include "language/ansi_text.h"
 
 namespace tavrin {
 

@@ -1,6 +1,6 @@
 #include "triggers/window_activation.h"
 
-#include "startup/command_line.h"
+#include "language/ansi_text.h"
 #include "triggers/front_program.h"
 
 namespace tavrin {

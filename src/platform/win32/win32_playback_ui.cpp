@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "language/ansi_text.h"
 #include "platform/win32/modal_window.h"
 
 namespace tavrin {
@@ -15,10 +16,7 @@ HWND ToHwnd(WindowId w) { return reinterpret_cast<HWND>(static_cast<uintptr_t>(w
 std::string TextOf(HWND control) {
     char text[64] = "";
     GetWindowTextA(control, text, sizeof text);
-    std::string s(text);
-    const size_t first = s.find_first_not_of(' ');
-    if (first == std::string::npos) return "";
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
+    return Trim(text);
 }
 
 }  // namespace
