@@ -67,3 +67,59 @@ stop_started() {
     done
     return 0
 }
+
+# Gives the X focus to the X window $1 and waits until Wine has made the
+# window whose title holds $2 the Windows foreground window (window_tool.exe
+# must be in the program folder). The focus leaves for the root window first:
+# focusing the window that has the X focus already would change nothing.
+focus_window() {
+    xdotool windowfocus "$(xwininfo -root | awk '/Window id/ {print $4}')"
+    xdotool windowfocus --sync "$1"
+    for _ in $(seq 50); do
+        run_probe window_tool.exe front | tr -d '\r' | grep -qF -- "$2" && return 0
+        sleep 0.1
+    done
+    fail "\"$2\" is not the foreground window: \"$(run_probe window_tool.exe front)\" is"
+}
+
+# Waits for the "Edit" text of the window whose title holds $1 to be the
+# bytes of the file $2. Keys still queued for the window go on arriving after
+# the macro has ended, so this gives up only when the text has not changed
+# for $3 seconds (default 5). The last text read is left in "$2.got".
+wait_for_text() {
+    local stall=${3:-5} unchanged=0 size=-1 now
+    while [ "$unchanged" -lt "$stall" ]; do
+        run_probe window_tool.exe text "$1" >"$2.got" && cmp -s "$2" "$2.got" && return 0
+        now=$(stat -c %s "$2.got")
+        if [ "$now" = "$size" ]; then unchanged=$((unchanged + 1)); else unchanged=0; fi
+        size=$now
+        sleep 1
+    done
+    return 1
+}
+
+# Writes to the file $1 the same 5000-byte text every time: lines of 10 to 79
+# letters, digits, spaces and punctuation (no "<", which starts a tag), with
+# CR LF between them and none at the end.
+long_text() {
+    awk 'BEGIN {
+        chars = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789" \
+                "     .,;:!?-_=+*/\\|@#$%^&~`\"'\''()[]{}>"
+        n = length(chars); seed = 1; out = ""
+        while (5000 - length(out) > 81) {
+            seed = (seed * 75 + 74) % 65537
+            len = 10 + seed % 70
+            line = ""
+            for (i = 0; i < len; i++) {
+                seed = (seed * 75 + 74) % 65537
+                line = line substr(chars, 1 + seed % n, 1)
+            }
+            out = out line "\r\n"
+        }
+        while (length(out) < 5000) {
+            seed = (seed * 75 + 74) % 65537
+            out = out substr(chars, 1 + seed % 62, 1)
+        }
+        printf "%s", out
+    }' >"$1"
+}

@@ -40,6 +40,11 @@ if [ ! -f "$WINEPREFIX/.tavrin-ready" ]; then
     wineserver -w
     touch "$WINEPREFIX/.tavrin-ready"
 fi
+# The private display has no window manager: Wine would wait for a
+# WM_TAKE_FOCUS that never comes, and giving a window the X focus (xdotool
+# windowfocus) would never make it the Windows foreground window, where
+# played keys go. Let the X focus decide it, as on a desktop.
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v UseTakeFocus /t REG_SZ /d N /f >/dev/null 2>&1
 
 failed=0
 total=0

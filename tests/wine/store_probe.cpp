@@ -3,7 +3,11 @@
 // creates the file with its system macros, appends, rewrites the active
 // byte, deletes and reloads, and prints what it finds;
 //   store_probe add <macro file> <nickname> <hot key code> <macro text>
-// appends one active Global macro, for the tests that need macros.
+//               [<scope> [<scope name> [<top most only> [<active>]]]]
+// appends one macro, active and Global unless told otherwise, for the tests
+// that need macros; a macro text "@<path>" is read from that file, bytes as
+// they are (CR LF kept), for long texts and texts with line breaks or
+// characters beyond ASCII.
 #include <cstdio>
 #include <string>
 
@@ -45,10 +49,29 @@ public:
     bool AskYesNo(const std::string&, const std::string&) override { return false; }
 };
 
+// The macro text argument: the text itself, or "@<path>" for a file's bytes.
+bool MacroTextArgument(const char* arg, std::string& text) {
+    if (arg[0] != '@') {
+        text = arg;
+        return true;
+    }
+    std::FILE* f = std::fopen(arg + 1, "rb");
+    if (!f) {
+        std::fprintf(stderr, "cannot read %s\n", arg + 1);
+        return false;
+    }
+    text.clear();
+    char buffer[4096];
+    size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, got);
+    std::fclose(f);
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    const bool add = argc == 6 && std::string(argv[1]) == "add";
+    const bool add = argc >= 6 && argc <= 10 && std::string(argv[1]) == "add";
     if (argc != 2 && !add) {
         std::fprintf(stderr, "usage: store_probe [add] <macro file> ...\n");
         return 2;
@@ -65,8 +88,12 @@ int main(int argc, char** argv) {
         tavrin::MacroRecord r;
         r.Nickname = argv[3];
         r.HotKey = static_cast<uint16_t>(std::stoi(argv[4]));
-        r.MacroText = argv[5];
+        if (!MacroTextArgument(argv[5], r.MacroText)) return 1;
         r.IconFile = "MAIN";
+        if (argc > 6) r.Scope = static_cast<int16_t>(std::stoi(argv[6]));
+        if (argc > 7) r.ScopeName = argv[7];
+        if (argc > 8) r.TopMostOnly = static_cast<uint8_t>(std::stoi(argv[8]));
+        if (argc > 9) r.Active = static_cast<uint8_t>(std::stoi(argv[9]));
         return store.AppendMacro(r) ? 0 : 1;
     }
     store.LoadMacroFile(argv[1]);

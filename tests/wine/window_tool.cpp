@@ -1,10 +1,16 @@
 // Acts on a top-level window found by a part of its title, for the Wine tests:
 //   window_tool close <title part>   posts WM_CLOSE to it
 //   window_tool count <title part>   prints how many top-level windows match
+//   window_tool text <title part>    prints the text of its "Edit" child (as
+//                                    Notepad's), bytes as they are, CR LF kept
+//   window_tool front                prints the title of the foreground window
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace {
@@ -28,11 +34,40 @@ std::vector<HWND> WindowsTitled(const char* part) {
     return search.found;
 }
 
+// Prints the text of the first matching window that has an edit control.
+int PrintEditText(const std::vector<HWND>& windows) {
+    for (HWND w : windows) {
+        HWND edit = FindWindowExA(w, nullptr, "Edit", nullptr);
+        if (!edit) continue;
+        // SendMessageTimeout: a hung target must not hang the test.
+        DWORD_PTR length = 0;
+        if (!SendMessageTimeoutA(edit, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length))
+            return 1;
+        std::string text(length + 1, '\0');
+        DWORD_PTR copied = 0;
+        if (!SendMessageTimeoutA(edit, WM_GETTEXT, text.size(),
+                                 reinterpret_cast<LPARAM>(&text[0]), SMTO_ABORTIFHUNG, 5000,
+                                 &copied))
+            return 1;
+        // Binary output: the C runtime would turn each LF into CR LF.
+        _setmode(_fileno(stdout), _O_BINARY);
+        std::fwrite(text.data(), 1, copied, stdout);
+        return 0;
+    }
+    return 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], "front") == 0) {
+        char title[512] = "";
+        GetWindowTextA(GetForegroundWindow(), title, sizeof title);
+        std::printf("%s\n", title);
+        return 0;
+    }
     if (argc != 3) {
-        std::fprintf(stderr, "usage: window_tool close|count <title part>\n");
+        std::fprintf(stderr, "usage: window_tool close|count|text <title part> | front\n");
         return 2;
     }
     std::vector<HWND> windows = WindowsTitled(argv[2]);
@@ -40,6 +75,7 @@ int main(int argc, char** argv) {
         std::printf("%zu\n", windows.size());
         return 0;
     }
+    if (std::strcmp(argv[1], "text") == 0) return PrintEditText(windows);
     if (std::strcmp(argv[1], "close") == 0 && !windows.empty()) {
         PostMessageA(windows[0], WM_CLOSE, 0, 0);
         return 0;

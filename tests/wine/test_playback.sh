@@ -1,0 +1,76 @@
+# A second copy started with "/A <nickname>" makes the running program play
+# that macro into the window in front: capitals, punctuation, Enter, Tab,
+# Backspace and a one-shot Shift arrive in Notepad as typed text, "(" and ")"
+# (no key for them on this layout) arrive as the characters themselves, and a
+# character beyond ASCII goes as Alt plus its ANSI code on the keypad.
+. "$HERE/lib.sh"
+fresh_program_dir src/app/QORVIL.EXE src/hooklib/ZYNHOOK.DLL tests/wine/store_probe.exe \
+    tests/wine/window_tool.exe tests/wine/key_target.exe
+STARTED=()
+trap 'stop_started "${STARTED[@]}" $PROGRAM_PID' EXIT
+
+# Macro texts go through files, so every byte is stored as written.
+printf '%s' 'Hello, World! (x)<ENTER>a<TAB>b;c.d?<BACKSPACE>e<SHIFT>fg <SHIFT>1 "Q"=' \
+    >"$PROGRAM_DIR/typing.txt"
+printf 'x\xe9y' >"$PROGRAM_DIR/accent.txt"
+run_probe store_probe.exe add 'C:\tavrin\KELDA.ZYN' "typing test" 30000 '@C:\tavrin\typing.txt' \
+    || fail "cannot add the typing macro"
+run_probe store_probe.exe add 'C:\tavrin\KELDA.ZYN' "accent" 30000 '@C:\tavrin\accent.txt' \
+    || fail "cannot add the accent macro"
+
+start_program
+wait_for_trace "hooks installed"
+
+# Plays the macro of nickname $1 from a second copy, which hands it over and
+# ends; the words go unquoted, as a user types them after "/A".
+play() {
+    # shellcheck disable=SC2086
+    wine "$PROGRAM_DIR/QORVIL.EXE" /A $1 >/dev/null 2>&1 &
+    local second=$!
+    STARTED+=("$second")
+    wait_for_exit "$second" 20 || fail "the second copy did not end"
+    wait_for_trace "played macro $2" 30
+}
+
+wine notepad >/dev/null 2>&1 &
+STARTED+=($!)
+notepad=$(xdotool search --sync --name "Untitled - Notepad" | head -n 1)
+focus_window "$notepad" "Untitled - Notepad"
+play "typing test" 5
+wait_for_trace 'run by nickname "TYPING TEST": macro 5'
+printf 'Hello, World! (x)\r\na\tb;c.deFg ! "Q"=' >"$PROGRAM_DIR/typed.txt"
+wait_for_text "Untitled - Notepad" "$PROGRAM_DIR/typed.txt" \
+    || fail "Notepad holds $(od -c "$PROGRAM_DIR/typed.txt.got")"
+
+# Wine does not compose Alt plus keypad digits into a character: the keys
+# that reach the target are checked instead. 233 is "é" in code page 1252.
+wine "$PROGRAM_DIR/key_target.exe" 60 >"$PROGRAM_DIR/keys.log" 2>&1 &
+STARTED+=($!)
+target=$(xdotool search --sync --name "Key Target" | head -n 1)
+focus_window "$target" "Key Target"
+play "accent" 6
+expected="down 88
+up 88
+down 18
+down 96
+up 96
+down 98
+up 98
+down 99
+up 99
+down 99
+up 99
+up 18
+down 89
+up 89"
+# The key target logs as keys arrive: wait for Alt to come back up and "y".
+for _ in $(seq 20); do
+    tr -d '\r' <"$PROGRAM_DIR/keys.log" | grep -qx "up 89" && break
+    sleep 0.5
+done
+keys=$(tr -d '\r' <"$PROGRAM_DIR/keys.log")
+[ "$keys" = "$expected" ] || fail "the key target received: $(echo $keys)"
+
+run_probe window_tool.exe close "Tavrin 99 (KELDA)"
+wait_for_exit "$PROGRAM_PID" || fail "the program did not end on close"
+PROGRAM_PID=""
