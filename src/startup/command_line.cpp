@@ -60,6 +60,9 @@ std::string NicknameAfterA(const std::string& commandLine, size_t maxChars) {
     start += 2;
     size_t end = upper.find('/', start);
     std::string nickname = Trim(upper.substr(start, end == std::string::npos ? end : end - start));
+    // A nickname of several words may come in double quotes.
+    if (nickname.size() >= 2 && nickname.front() == '"' && nickname.back() == '"')
+        nickname = Trim(nickname.substr(1, nickname.size() - 2));
     return nickname.substr(0, maxChars);
 }
 

@@ -63,6 +63,7 @@ TEST(CommandLine, NicknameRunsToTheNextOptionTrimmed) {
     EXPECT_EQ(NicknameAfterA("C:\\TAVRIN\\QORVIL.EXE /Areport", 50), "REPORT");
     EXPECT_EQ(NicknameAfterA("QORVIL.EXE /A  Daily Status Mail  /HIDE", 50), "DAILY STATUS MAIL");
     EXPECT_EQ(NicknameAfterA("QORVIL.EXE /a x /A y", 50), "X");
+    EXPECT_EQ(NicknameAfterA("QORVIL.EXE /A \"typing test\"", 50), "TYPING TEST");
     EXPECT_EQ(NicknameAfterA("QORVIL.EXE /HIDE", 50), "");
     EXPECT_EQ(NicknameAfterA("/A" + std::string(60, 'n'), 50), std::string(50, 'N'));
 }

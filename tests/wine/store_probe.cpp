@@ -3,11 +3,14 @@
 // creates the file with its system macros, appends, rewrites the active
 // byte, deletes and reloads, and prints what it finds;
 //   store_probe add <macro file> <nickname> <hot key code> <macro text>
-//               [<scope> [<scope name> [<top most only> [<active>]]]]
+//               [<scope> [<scope name> [<top most only> [<active>]]]] [name=value...]
 // appends one macro, active and Global unless told otherwise, for the tests
 // that need macros; a macro text "@<path>" is read from that file, bytes as
 // they are (CR LF kept), for long texts and texts with line breaks or
-// characters beyond ASCII.
+// characters beyond ASCII; the named values set "quillet", "sched" (the
+// schedule kind) and "minutes";
+//   store_probe list <macro file>
+// prints "number nickname|hot key|active" for every macro.
 #include <cstdio>
 #include <string>
 
@@ -68,11 +71,25 @@ bool MacroTextArgument(const char* arg, std::string& text) {
     return true;
 }
 
+// A "name=value" argument of "add".
+bool NamedValue(const std::string& arg, tavrin::MacroRecord& r) {
+    const size_t equals = arg.find('=');
+    if (equals == std::string::npos) return false;
+    const std::string name = arg.substr(0, equals);
+    const std::string value = arg.substr(equals + 1);
+    if (name == "quillet") r.QuilletName = value;
+    else if (name == "sched") r.SchedKind = static_cast<int16_t>(std::stoi(value));
+    else if (name == "minutes") r.SchedMinutes = static_cast<uint16_t>(std::stoi(value));
+    else return false;
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    const bool add = argc >= 6 && argc <= 10 && std::string(argv[1]) == "add";
-    if (argc != 2 && !add) {
+    const bool add = argc >= 6 && std::string(argv[1]) == "add";
+    const bool list = argc == 3 && std::string(argv[1]) == "list";
+    if (argc != 2 && !add && !list) {
         std::fprintf(stderr, "usage: store_probe [add] <macro file> ...\n");
         return 2;
     }
@@ -83,6 +100,14 @@ int main(int argc, char** argv) {
     std::string current;
     tavrin::MacroStore store(files, hooks, messages, clock, "C:\\tavrin", current);
 
+    if (list) {
+        store.LoadMacroFile(argv[2]);
+        for (int n = 1; n <= store.MacroCount(); ++n) {
+            std::printf("%d %s|%u|%u\n", n, store.NicknameOf(n).c_str(),
+                        store.Table().HotKeyOf(n), store.Table().ActiveOf(n));
+        }
+        return 0;
+    }
     if (add) {
         store.LoadMacroFile(argv[2]);
         tavrin::MacroRecord r;
@@ -90,10 +115,17 @@ int main(int argc, char** argv) {
         r.HotKey = static_cast<uint16_t>(std::stoi(argv[4]));
         if (!MacroTextArgument(argv[5], r.MacroText)) return 1;
         r.IconFile = "MAIN";
-        if (argc > 6) r.Scope = static_cast<int16_t>(std::stoi(argv[6]));
-        if (argc > 7) r.ScopeName = argv[7];
-        if (argc > 8) r.TopMostOnly = static_cast<uint8_t>(std::stoi(argv[8]));
-        if (argc > 9) r.Active = static_cast<uint8_t>(std::stoi(argv[9]));
+        int position = 6;
+        for (int i = 6; i < argc; ++i) {
+            if (NamedValue(argv[i], r)) continue;
+            switch (position++) {
+                case 6: r.Scope = static_cast<int16_t>(std::stoi(argv[i])); break;
+                case 7: r.ScopeName = argv[i]; break;
+                case 8: r.TopMostOnly = static_cast<uint8_t>(std::stoi(argv[i])); break;
+                case 9: r.Active = static_cast<uint8_t>(std::stoi(argv[i])); break;
+                default: return 2;
+            }
+        }
         return store.AppendMacro(r) ? 0 : 1;
     }
     store.LoadMacroFile(argv[1]);

@@ -4,6 +4,7 @@
 //   window_tool text <title part>    prints the text of its "Edit" child (as
 //                                    Notepad's), bytes as they are, CR LF kept
 //   window_tool front                prints the title of the foreground window
+//   window_tool press <title part> <caption>   clicks that button of the window
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
@@ -59,6 +60,16 @@ int PrintEditText(const std::vector<HWND>& windows) {
 
 }  // namespace
 
+// Clicks the button of that caption in the first window of that title.
+int PressButton(const char* titlePart, const char* caption) {
+    std::vector<HWND> windows = WindowsTitled(titlePart);
+    if (windows.empty()) return 1;
+    HWND button = FindWindowExA(windows[0], nullptr, "BUTTON", caption);
+    if (!button) return 1;
+    PostMessageA(windows[0], WM_COMMAND, GetDlgCtrlID(button), reinterpret_cast<LPARAM>(button));
+    return 0;
+}
+
 int main(int argc, char** argv) {
     if (argc == 2 && std::strcmp(argv[1], "front") == 0) {
         char title[512] = "";
@@ -66,8 +77,11 @@ int main(int argc, char** argv) {
         std::printf("%s\n", title);
         return 0;
     }
+    if (argc == 4 && std::strcmp(argv[1], "press") == 0) return PressButton(argv[2], argv[3]);
     if (argc != 3) {
-        std::fprintf(stderr, "usage: window_tool close|count|text <title part> | front\n");
+        std::fprintf(stderr,
+                     "usage: window_tool close|count|text <title part> | front | "
+                     "press <title part> <button caption>\n");
         return 2;
     }
     std::vector<HWND> windows = WindowsTitled(argv[2]);

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <initializer_list>
+
 namespace tavrin {
 
 namespace {
@@ -55,6 +57,13 @@ ScreenPoint Win32Input::ForegroundWindowOrigin() {
     RECT r{};
     GetWindowRect(GetForegroundWindow(), &r);
     return {r.left, r.top};
+}
+
+bool Win32Input::ModifiersDown() {
+    for (int key : {VK_CONTROL, VK_MENU, VK_SHIFT, VK_LWIN, VK_RWIN}) {
+        if (GetAsyncKeyState(key) & 0x8000) return true;
+    }
+    return false;
 }
 
 int Win32Input::ScreenWidth() { return GetSystemMetrics(SM_CXSCREEN); }

@@ -19,6 +19,7 @@ public:
     void Mouse(uint32_t flags, int32_t dx, int32_t dy, int32_t data) override;
     ScreenPoint CursorPos() override;
     ScreenPoint ForegroundWindowOrigin() override;
+    bool ModifiersDown() override;
     int ScreenWidth() override;
     int ScreenHeight() override;
 
