@@ -13,10 +13,8 @@ run_probe store_probe.exe add 'C:\tavrin\KELDA.ZYN' "long" 30000 '@C:\tavrin\lon
     || fail "cannot add the macro"
 start_program
 wait_for_trace "hooks installed"
-wine notepad >/dev/null 2>&1 &
-STARTED+=($!)
-notepad=$(xdotool search --sync --name "Untitled - Notepad" | head -n 1)
-focus_window "$notepad" "Untitled - Notepad"
+start_notepad
+notepad=$NOTEPAD
 
 seconds_since() { echo "$(date +%s.%N) - $1" | bc; }
 start=$(date +%s.%N)

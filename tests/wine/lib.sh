@@ -123,3 +123,17 @@ long_text() {
         printf "%s", out
     }' >"$1"
 }
+
+# Appends a macro to the test's macro file: add_macro <nickname> <hot key> <text> [...]
+add_macro() {
+    run_probe store_probe.exe add 'C:\tavrin\KELDA.ZYN' "$@" >/dev/null || fail "cannot add macro $1"
+}
+
+# Starts Wine's Notepad (its process id joins STARTED), leaves its X window
+# in NOTEPAD and makes it the window in front.
+start_notepad() {
+    wine notepad >/dev/null 2>&1 &
+    STARTED+=($!)
+    NOTEPAD=$(xdotool search --sync --name "Untitled - Notepad" | head -n 1)
+    focus_window "$NOTEPAD" "Untitled - Notepad"
+}

@@ -10,12 +10,11 @@ STARTED=()
 trap 'stop_started "${STARTED[@]}" $PROGRAM_PID' EXIT
 
 zyn='C:\tavrin\KELDA.ZYN'
-add() { run_probe store_probe.exe add "$zyn" "$@" >/dev/null || fail "cannot add macro $1"; }
-add "count" 30000 '<REP:0003:000010:000005><I> <ENDREP>'          # 5
-add "waiter" 30000 '<WAITWIN:001:Untitled - Notepad>waited'        # 6
-add "typed" 30000 '<WAITTXTY:001:go>!'                             # 7
-add "pauser" 159 'a<PAUSE>b'                                       # 8: Ctrl+Alt+P
-add "off switch" 30000 '<MACDEACT:pauser>'                         # 9
+add_macro "count" 30000 '<REP:0003:000010:000005><I> <ENDREP>'          # 5
+add_macro "waiter" 30000 '<WAITWIN:001:Untitled - Notepad>waited'        # 6
+add_macro "typed" 30000 '<WAITTXTY:001:go>!'                             # 7
+add_macro "pauser" 159 'a<PAUSE>b'                                       # 8: Ctrl+Alt+P
+add_macro "off switch" 30000 '<MACDEACT:pauser>'                         # 9
 
 start_program
 wait_for_trace "hooks installed"

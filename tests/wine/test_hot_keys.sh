@@ -9,14 +9,12 @@ fresh_program_dir src/app/QORVIL.EXE src/hooklib/ZYNHOOK.DLL tests/wine/store_pr
 STARTED=()
 trap 'stop_started "${STARTED[@]}" $PROGRAM_PID' EXIT
 
-zyn='C:\tavrin\KELDA.ZYN'
-add() { run_probe store_probe.exe add "$zyn" "$@" >/dev/null || fail "cannot add macro $1"; }
 # Codes of Ctrl+Alt+letter: 144 + the letter's place (A = 0).
-add "global" 157 "global "                              # 5: Ctrl+Alt+N, Global
-add "scoped" 157 "scoped " 2 "note" 1                   # 6: Window "note", Top Most Only
-add "running" 158 "running " 2 "note" 0                 # 7: Ctrl+Alt+O, "If Running"
-add "launch" 155 '<LAUNCHNO:00Notepad<LAUNCH:notepad.exe>launched'  # 8: Ctrl+Alt+L
-add "off" 147 "never" 1 "" 1 0                          # 9: Ctrl+Alt+D, deactivated
+add_macro "global" 157 "global "                              # 5: Ctrl+Alt+N, Global
+add_macro "scoped" 157 "scoped " 2 "note" 1                   # 6: Window "note", Top Most Only
+add_macro "running" 158 "running " 2 "note" 0                 # 7: Ctrl+Alt+O, "If Running"
+add_macro "launch" 155 '<LAUNCHNO:00Notepad<LAUNCH:notepad.exe>launched'  # 8: Ctrl+Alt+L
+add_macro "off" 147 "never" 1 "" 1 0                          # 9: Ctrl+Alt+D, deactivated
 
 start_program
 wait_for_trace "hooks installed"

@@ -14,10 +14,8 @@ run_probe store_probe.exe add 'C:\tavrin\KELDA.ZYN' "long" 30000 '@C:\tavrin\lon
 start_program
 wait_for_trace "hooks installed"
 
-wine notepad >/dev/null 2>&1 &
-STARTED+=($!)
-notepad=$(xdotool search --sync --name "Untitled - Notepad" | head -n 1)
-focus_window "$notepad" "Untitled - Notepad"
+start_notepad
+notepad=$NOTEPAD
 
 wine "$PROGRAM_DIR/QORVIL.EXE" /A long >/dev/null 2>&1 &
 STARTED+=($!)

@@ -32,10 +32,8 @@ play() {
     wait_for_trace "played macro $2" 30
 }
 
-wine notepad >/dev/null 2>&1 &
-STARTED+=($!)
-notepad=$(xdotool search --sync --name "Untitled - Notepad" | head -n 1)
-focus_window "$notepad" "Untitled - Notepad"
+start_notepad
+notepad=$NOTEPAD
 play "typing test" 5
 wait_for_trace 'run by nickname "TYPING TEST": macro 5'
 printf 'Hello, World! (x)\r\na\tb;c.deFg ! "Q"=' >"$PROGRAM_DIR/typed.txt"

@@ -9,11 +9,9 @@ fresh_program_dir src/app/QORVIL.EXE src/hooklib/ZYNHOOK.DLL tests/wine/store_pr
 STARTED=()
 trap 'stop_started "${STARTED[@]}" $PROGRAM_PID' EXIT
 
-zyn='C:\tavrin\KELDA.ZYN'
-add() { run_probe store_probe.exe add "$zyn" "$@" >/dev/null || fail "cannot add macro $1"; }
-add "quillet" 20000 "Sincerely" 1 "" 1 1 quillet=sy3                 # 5
-add "timed" 10000 "" 1 "" 1 1 sched=6 minutes=1                      # 6: every minute
-add "title" 25000 "" 1 "Key Target"                                  # 7: Window Title
+add_macro "quillet" 20000 "Sincerely" 1 "" 1 1 quillet=sy3                 # 5
+add_macro "timed" 10000 "" 1 "" 1 1 sched=6 minutes=1                      # 6: every minute
+add_macro "title" 25000 "" 1 "Key Target"                                  # 7: Window Title
 
 settings() {  # the settings file of the next start
     find "$WINDOWS_DIR" -maxdepth 1 -iname kelda.ini -delete
@@ -30,10 +28,8 @@ settings No
 start_program
 wait_for_trace "hooks installed"
 started=$(date +%s)
-wine notepad >/dev/null 2>&1 &
-STARTED+=($!)
-notepad=$(xdotool search --sync --name "Untitled - Notepad" | head -n 1)
-focus_window "$notepad" "Untitled - Notepad"
+start_notepad
+notepad=$NOTEPAD
 xdotool type --delay 120 "Xsy3"
 notepad_is "XSincerely"
 
@@ -47,6 +43,7 @@ sleep 2
 [ "$(tr -d '\r' <"$TRACE" | grep -c "window title macro 7")" = 1 ] \
     || fail "the Window Title macro played again while its window stayed in front"
 focus_window "$notepad" "Untitled - Notepad"
+sleep 1  # the library looks at the window in front four times a second under Wine
 focus_window "$target" "Key Target"
 for _ in $(seq 50); do
     [ "$(tr -d '\r' <"$TRACE" | grep -c "window title macro 7")" = 2 ] && break
