@@ -7,6 +7,7 @@
 #include "fakes/fake_desktop.h"
 #include "fakes/fake_files.h"
 #include "fakes/fake_hook_library.h"
+#include "fakes/fake_hot_key_host.h"
 #include "fakes/fake_input.h"
 #include "fakes/fake_messages.h"
 #include "fakes/fake_player_host.h"
@@ -19,17 +20,6 @@ namespace {
 
 using Strings = std::vector<std::string>;
 constexpr uint16_t kCtrlAltN = 157;
-
-class FakeHost : public HotKeyHost {
-public:
-    Strings calls;
-    void ActivateMe() override { calls.push_back("activate me"); }
-    void StartCapture() override { calls.push_back("capture"); }
-    void MenuTopWindow() override { calls.push_back("menu"); }
-    void ResumePause(bool caps) override { calls.push_back(caps ? "resume caps" : "resume"); }
-    void StartClearTimer() override { calls.push_back("clear timer"); }
-    bool ReloadChangedSharedFile() override { return false; }
-};
 
 class HotKeyRunnerTest : public ::testing::Test {
 protected:

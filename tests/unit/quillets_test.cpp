@@ -7,6 +7,7 @@
 #include "fakes/fake_desktop.h"
 #include "fakes/fake_files.h"
 #include "fakes/fake_hook_library.h"
+#include "fakes/fake_hot_key_host.h"
 #include "fakes/fake_input.h"
 #include "fakes/fake_messages.h"
 #include "fakes/fake_player_host.h"
@@ -19,16 +20,6 @@ namespace tavrin {
 namespace {
 
 using Strings = std::vector<std::string>;
-
-class NoHost : public HotKeyHost {
-public:
-    void ActivateMe() override {}
-    void StartCapture() override {}
-    void MenuTopWindow() override {}
-    void ResumePause(bool) override {}
-    void StartClearTimer() override {}
-    bool ReloadChangedSharedFile() override { return false; }
-};
 
 class QuilletsTest : public ::testing::Test {
 protected:
@@ -44,7 +35,7 @@ protected:
     FakePlaybackUi ui;
     FakePlayerHost playerHost;
     Player player{input, desktop, pump, ui, store, hooks, playerHost};
-    NoHost host;
+    FakeHost host;
     HotKeyRunner runner{store, hooks, player, input, desktop, ui, host};
     Quillets quillets{store, settings, desktop, player, runner};
 
