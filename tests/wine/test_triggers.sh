@@ -30,6 +30,7 @@ wait_for_trace "hooks installed"
 started=$(date +%s)
 start_notepad
 notepad=$NOTEPAD
+sleep 0.5  # the library empties its typing when it sees the window change
 xdotool type --delay 120 "Xsy3"
 notepad_is "XSincerely"
 
@@ -64,5 +65,6 @@ rm -f "$TRACE"
 start_program
 wait_for_trace "hooks installed"
 focus_window "$notepad" "Untitled - Notepad"
+sleep 0.5
 xdotool type --delay 120 " sy3 "
 notepad_is "XSincerely Sincerely"
