@@ -36,8 +36,16 @@ for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 if [ ! -f "$WINEPREFIX/.tavrin-ready" ]; then
     echo "Creating the Wine prefix $WINEPREFIX"
-    timeout 300 wineboot -i >/dev/null 2>&1 || { echo "wineboot failed"; exit 1; }
-    wineserver -w
+    # wineboot's exit code is not always meaningful: judge by the registry it
+    # leaves, and try once more after stopping any server left behind.
+    for _ in 1 2; do
+        timeout 300 wineboot -i >"$BUILD/wineboot.log" 2>&1
+        wineserver -w
+        [ -f "$WINEPREFIX/system.reg" ] && break
+        wineserver -k 2>/dev/null
+        sleep 2
+    done
+    [ -f "$WINEPREFIX/system.reg" ] || { echo "wineboot failed:"; cat "$BUILD/wineboot.log"; exit 1; }
     touch "$WINEPREFIX/.tavrin-ready"
 fi
 # The private display has no window manager: Wine would wait for a
