@@ -21,7 +21,6 @@ enum TimerId : UINT_PTR {
     kMyTimer = 1,         // the scheduler, every "Timer Seconds"
     kTimer2 = 2,          // start-up macros, one tick after 5 s
     kSyncTimer = 3,       // reload of a shared macro file, every minute
-    kNetTimer = 4,        // network lock heartbeat
     kClearTimer = 5,      // clears InUse 15 s after a triggered start
 };
 
