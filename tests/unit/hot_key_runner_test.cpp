@@ -3,16 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "fakes/fake_clock.h"
-#include "fakes/fake_desktop.h"
-#include "fakes/fake_files.h"
-#include "fakes/fake_hook_library.h"
 #include "fakes/fake_hot_key_host.h"
-#include "fakes/fake_input.h"
-#include "fakes/fake_messages.h"
-#include "fakes/fake_player_host.h"
-#include "fakes/fake_playback_ui.h"
-#include "fakes/fake_pump.h"
+#include "playback_rig.h"
 #include "triggers/hot_key_runner.h"
 
 namespace tavrin {
@@ -21,22 +13,10 @@ namespace {
 using Strings = std::vector<std::string>;
 constexpr uint16_t kCtrlAltN = 157;
 
-class HotKeyRunnerTest : public ::testing::Test {
+class HotKeyRunnerTest : public ::testing::Test, protected PlaybackRig {
 protected:
-    FakeFiles files;
-    FakeHookLibrary hooks;
-    FakeMessages messages;
-    FakeClock clock;
-    std::string current;
-    MacroStore store{files, hooks, messages, clock, "C:", current};
-    FakeInput input;
-    FakeDesktop desktop;
-    FakePump pump;
-    FakePlaybackUi ui;
-    FakePlayerHost playerHost;
-    Player player{input, desktop, pump, ui, store, hooks, playerHost};
-    FakeHost host;
-    HotKeyRunner runner{store, hooks, player, input, desktop, ui, host};
+    FakeHost hotKeyHost;
+    HotKeyRunner runner{store, hooks, player, input, desktop, ui, hotKeyHost};
 
     void SetUp() override { store.LoadMacroFile("C:\\K.ZYN"); }  // macros 1-4: system
 
@@ -127,7 +107,7 @@ TEST_F(HotKeyRunnerTest, AHotKeyPlaysItsMacroMarkedAsOurOwnInput) {
         << "Caps Lock off and on again around the text, then the end marker";
     EXPECT_EQ(hooks.calls, Strings{"ZynUpInUse count=5"});
     EXPECT_EQ(store.Table().Byte(table::InUse), 1);
-    EXPECT_EQ(host.calls, Strings{"clear timer"});
+    EXPECT_EQ(hotKeyHost.calls, Strings{"clear timer"});
     EXPECT_EQ(pump.waits, (std::vector<uint64_t>{50, 50, 50}))
         << "typing waits until the user lets go of the hot key";
     runner.OnInUseCleared();
@@ -145,11 +125,11 @@ TEST_F(HotKeyRunnerTest, RefusalsAndSystemMacros) {
     runner.OnHotKey(262, 0);  // Ctrl+Alt+Shift+W: system macro 1
     runner.OnHotKey(265, 0);
     runner.OnHotKey(264, 0);  // resume, with no pause: nothing
-    EXPECT_EQ(host.calls, (Strings{"activate me", "menu"}));
+    EXPECT_EQ(hotKeyHost.calls, (Strings{"activate me", "menu"}));
 
     runner.SetPauseOpen(true);
     runner.OnHotKey(264 | 0x8000, 0);
-    EXPECT_EQ(host.calls.back(), "resume caps");
+    EXPECT_EQ(hotKeyHost.calls.back(), "resume caps");
     Add("a");
     runner.OnHotKey(kCtrlAltN, 0);
     EXPECT_EQ(ui.messages.back(),

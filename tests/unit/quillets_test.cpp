@@ -3,16 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "fakes/fake_clock.h"
-#include "fakes/fake_desktop.h"
-#include "fakes/fake_files.h"
-#include "fakes/fake_hook_library.h"
 #include "fakes/fake_hot_key_host.h"
-#include "fakes/fake_input.h"
-#include "fakes/fake_messages.h"
-#include "fakes/fake_player_host.h"
-#include "fakes/fake_playback_ui.h"
-#include "fakes/fake_pump.h"
+#include "playback_rig.h"
 #include "triggers/hot_key_flags.h"
 #include "triggers/quillets.h"
 
@@ -21,22 +13,11 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-class QuilletsTest : public ::testing::Test {
+class QuilletsTest : public ::testing::Test, protected PlaybackRig {
 protected:
-    FakeFiles files;
-    FakeHookLibrary hooks;
-    FakeMessages messages;
-    FakeClock clock;
     Settings settings;
-    MacroStore store{files, hooks, messages, clock, "C:", settings.CurrentFile};
-    FakeInput input;
-    FakeDesktop desktop;
-    FakePump pump;
-    FakePlaybackUi ui;
-    FakePlayerHost playerHost;
-    Player player{input, desktop, pump, ui, store, hooks, playerHost};
-    FakeHost host;
-    HotKeyRunner runner{store, hooks, player, input, desktop, ui, host};
+    FakeHost hotKeyHost;
+    HotKeyRunner runner{store, hooks, player, input, desktop, ui, hotKeyHost};
     Quillets quillets{store, settings, desktop, player, runner};
 
     void SetUp() override { store.LoadMacroFile("C:\\K.ZYN"); }
