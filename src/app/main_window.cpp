@@ -7,6 +7,7 @@
 #include "app/menu_ids.h"
 #include "app/second_copy.h"
 #include "app/trace.h"
+#include "platform/hook_protocol.h"
 #include "store/macro_record.h"
 #include "triggers/window_activation.h"
 
@@ -24,21 +25,6 @@ enum TimerId : UINT_PTR {
     kClearTimer = 5,      // clears InUse 15 s after a triggered start
 };
 
-// Messages of the hook library and the program's own.
-enum : UINT {
-    kMsgHotKey = WM_USER + 2,
-    kMsgAbort = WM_USER + 5,
-    kMsgTyped = WM_USER + 6,
-    kMsgWindowActivated = WM_USER + 7,
-    kMsgProgramsChanged = WM_USER + 13,
-    kMsgUserActivity = WM_USER + 11,
-    kMsgRunNickname = WM_USER + 10,
-    kMsgInUseCleared = WM_USER + 12,
-    kMsgWaitClick = WM_USER + 14,
-    kMsgWaitKey = WM_USER + 15,
-    kMsgWaitText = WM_USER + 16,
-    kMsgDrainCleared = WM_USER + 17,
-};
 
 bool AnyActiveTimedMacro(const MacroTable& t) {
     for (int n = 1; n <= t.MacroCount(); ++n) {
@@ -165,16 +151,16 @@ LRESULT TMainWin::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case kMsgUserActivity:
             scheduler_.OnUserActivity();
             return 0;
-        case kMsgTyped:
+        case kMsgQuillet:
             quillets_.OnTyped(static_cast<uint32_t>(wParam), static_cast<uint32_t>(lParam));
             return 0;
-        case kMsgWaitClick:
+        case kMsgMouseClicked:
             player_.OnWaitClick(static_cast<int>(wParam));
             return 0;
-        case kMsgWaitKey:
+        case kMsgKeyPressed:
             player_.OnWaitKey(static_cast<int>(wParam));
             return 0;
-        case kMsgWaitText:
+        case kMsgTextTyped:
             player_.OnWaitText(static_cast<uint32_t>(wParam), static_cast<char>(lParam));
             return 0;
         case kMsgDrainCleared:

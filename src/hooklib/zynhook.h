@@ -8,6 +8,8 @@
 // 0 for a hook that was installed), as the shared blocks store them.
 #include <cstdint>
 
+#include "platform/hook_protocol.h"
+
 #ifdef ZYNHOOK_BUILD
 #define ZYNHOOK_API __declspec(dllexport)
 #else
@@ -48,36 +50,5 @@ ZYNHOOK_API void ZynUpMouseHook(const uint8_t* table);
 namespace tavrin {
 
 inline constexpr char kHookLibraryFile[] = "ZYNHOOK.DLL";
-
-// Messages the library posts (WM_USER + 1 .. WM_USER + 17). All go to the
-// table's MainWindow except kMsgKeyEntry, which goes to KeyEntryWindow.
-// 0x408 and 0x40A are not used.
-enum HookMessage : uint32_t {
-    kMsgKeyEntry = 0x401,         // wParam: hot key code pressed while KeyEntryOn
-    kMsgHotKey = 0x402,           // wParam: code + kCapsLockBit; lParam: front window
-    kMsgCaptureText = 0x403,      // wParam: macro number; lParam: next character
-    kMsgCaptureEnded = 0x404,     // wParam: macro number
-    kMsgAbort = 0x405,            // the user pressed the abort key
-    kMsgQuillet = 0x406,          // wParam: kTypingReset or kQuilletCapsOn / 0; lParam: character
-    kMsgWindowActivated = 0x407,  // wParam: the window
-    kMsgCapsLock = 0x409,         // wParam: non-zero when Caps Lock is now on
-    kMsgUserActivity = 0x40B,     // at most one a second, while IdleWatch
-    kMsgInUseCleared = 0x40C,     // the end marker arrived while InUse
-    kMsgProgramsChanged = 0x40D,  // the set of running processes changed
-    kMsgMouseClicked = 0x40E,     // wParam: 1 left, 2 right, 3 middle
-    kMsgKeyPressed = 0x40F,       // wParam: virtual key
-    kMsgTextTyped = 0x410,        // wParam: kTypingReset or 0; lParam: character, 8 backspace
-    kMsgDrainCleared = 0x411,     // the end marker arrived while WaitDrain
-};
-
-constexpr uint32_t kCapsLockBit = 0x8000;
-// wParam of kMsgQuillet and kMsgTextTyped: forget what was typed so far.
-constexpr uint32_t kTypingReset = 1;
-constexpr uint32_t kQuilletCapsOn = 2;
-
-// The program injects a press and release of this key after its own playback.
-constexpr uint16_t kEndMarkerKey = 43;
-// The Pause key, pressed by the user (not injected), aborts playback.
-constexpr uint16_t kAbortKey = 19;
 
 }  // namespace tavrin

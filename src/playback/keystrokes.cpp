@@ -1,15 +1,16 @@
 #include "playback/keystrokes.h"
 
+#include "platform/virtual_keys.h"
 
 namespace tavrin {
 
 namespace {
 
-constexpr uint8_t kShift = 16;
-constexpr uint8_t kCtrl = 17;
-constexpr uint8_t kAlt = 18;
-constexpr uint8_t kLeftWin = 91;
-constexpr uint8_t kNumpad0 = 96;
+using vk::kAlt;
+using vk::kCtrl;
+using vk::kLeftWin;
+using vk::kNumpad0;
+using vk::kShift;
 
 bool IsModifier(uint8_t key) {
     return key == kShift || key == kCtrl || key == kAlt || key == kLeftWin;

@@ -3,13 +3,13 @@
 #include "playback/macro_commands.h"
 #include "playback/pause_placement.h"
 #include "playback/repeat_block.h"
+#include "platform/virtual_keys.h"
 #include "triggers/hot_key_codes.h"
 
 namespace tavrin {
 
 namespace {
 
-constexpr uint8_t kCapsLock = 20;
 constexpr size_t kMaxTextBoxTitle = 255;
 
 }  // namespace
@@ -30,7 +30,7 @@ bool Player::IntoProgram(const std::string& text) {
     if (running_) return false;
     abort_ = false;
     ended_ = false;
-    if (capsLock_) keys_.KeyPress(kCapsLock);  // off while the macro plays
+    if (capsLock_) keys_.KeyPress(vk::kCapsLock);  // off while the macro plays
     paused_ = false;
     iconicBeforePause_ = false;
     endStepDone_ = false;
@@ -236,13 +236,13 @@ Player::Outcome Player::Pause(const TagMatch& tag) {
 }
 
 void Player::ResumePause(bool capsLockPressed) {
-    if (capsLockPressed) keys_.KeyPress(kCapsLock);
+    if (capsLockPressed) keys_.KeyPress(vk::kCapsLock);
     ui_.ResumePause();
 }
 
 void Player::EndStep() {
     if (endStepDone_) return;
-    if (capsLock_) keys_.KeyPress(kCapsLock);
+    if (capsLock_) keys_.KeyPress(vk::kCapsLock);
     if (paused_) ui_.RestoreAfterPause(windows_.Target(), iconicBeforePause_);
 }
 

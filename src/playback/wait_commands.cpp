@@ -5,12 +5,13 @@
 
 #include "language/wait_keys.h"
 #include "language/ansi_text.h"
+#include "platform/hook_protocol.h"
+#include "platform/virtual_keys.h"
 
 namespace tavrin {
 
 namespace {
 
-constexpr uint8_t kPlaybackMarker = 43;
 constexpr size_t kMaxTyped = 255;
 constexpr uint64_t kBeforeMarkerMs = 100;
 
@@ -44,7 +45,7 @@ private:
 // The virtual key of a "<WAITKEY:" key number; 0 for a number outside the
 // list.
 int WaitKeyVirtualKey(int number) {
-    static constexpr int kTail[] = {27, 9, 13, 17, 18, 16};  // ESC TAB ENTER CTRL ALT SHIFT
+    static constexpr int kTail[] = {vk::kEscape, vk::kTab, vk::kEnter, vk::kCtrl, vk::kAlt, vk::kShift};
     if (number < 0) return 0;
     if (number <= 25) return 'A' + number;
     if (number <= 35) return '0' + number - 26;
@@ -64,7 +65,7 @@ void WaitCommands::OnClick(int button) {
 void WaitCommands::OnKey(int virtualKey) { lastKey_ = virtualKey; }
 
 void WaitCommands::OnText(uint32_t reset, char c) {
-    if (reset == 1) {
+    if (reset == kTypingReset) {
         typed_.clear();
     } else if (c == '\b') {
         if (!typed_.empty()) typed_.pop_back();
@@ -113,7 +114,7 @@ void WaitCommands::WaitForDrain() {
         RaisedFlag drain(table_, hooks_, table::WaitDrain);
         const uint64_t start = pump_.Ticks();
         while (pump_.Ticks() < start + kBeforeMarkerMs) pump_.WaitUntil(start + kBeforeMarkerMs);
-        keys_.KeyPress(kPlaybackMarker);
+        keys_.KeyPress(kEndMarkerKey);
         const uint64_t deadline = pump_.Ticks() + kDrainLimitMs;
         for (uint64_t now = pump_.Ticks(); table_.Byte(table::WaitDrain) && now < deadline;
              now = pump_.Ticks())

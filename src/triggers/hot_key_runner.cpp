@@ -1,16 +1,14 @@
 #include "triggers/hot_key_runner.h"
 
 #include "language/ansi_text.h"
+#include "platform/hook_protocol.h"
+#include "platform/virtual_keys.h"
 
 namespace tavrin {
 
 namespace {
 
 constexpr const char* kWarning = "Warning";
-constexpr uint32_t kCapsLockBit = 0x8000;
-constexpr uint32_t kTrayMenuBit = 0x4000;
-constexpr uint8_t kEndMarker = 43;
-constexpr uint8_t kBackspace = 8;
 
 constexpr const char* kPausedRefusal =
     "A current playback macro is in the middle of a PAUSE. Another macro cannot be executed "
@@ -153,13 +151,13 @@ void HotKeyRunner::RunMacro(int n, int erase) {
     // into shortcuts: give them up to two seconds to be let go.
     for (int i = 0; i < 40 && input_.ModifiersDown(); ++i) player_.PauseForNoSpeed(0.05);
     for (int i = 0; i < erase; ++i) {
-        input_.Key(kBackspace, false);
-        input_.Key(kBackspace, true);
+        input_.Key(vk::kBackspace, false);
+        input_.Key(vk::kBackspace, true);
     }
     if (erase > 0) player_.PauseForNoSpeed(0.1);
     player_.IntoProgram(record.MacroText);
-    input_.Key(kEndMarker, false);
-    input_.Key(kEndMarker, true);
+    input_.Key(kEndMarkerKey, false);
+    input_.Key(kEndMarkerKey, true);
     host_.StartClearTimer();
 }
 

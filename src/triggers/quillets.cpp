@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "language/ansi_text.h"
+#include "platform/hook_protocol.h"
 #include "triggers/front_program.h"
 
 namespace tavrin {
@@ -23,11 +24,11 @@ bool IsQuilletCharacter(char c) {
 void Quillets::OnTyped(uint32_t wParam, uint32_t lParam) {
     const MacroTable& t = store_.Table();
     if (t.MacroCount() == 0 || !t.Byte(table::HasQuillets)) return;
-    if (wParam == 1) {
+    if (wParam == kTypingReset) {
         buffer_.clear();
         return;
     }
-    player_.SetCapsLockFlag(wParam == 2);
+    player_.SetCapsLockFlag(wParam == kQuilletCapsOn);
     const char c = static_cast<char>(lParam & 0xFF);
     if (IsQuilletCharacter(c)) {
         buffer_.push_back(c);
