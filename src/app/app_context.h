@@ -11,6 +11,8 @@
 #include "platform/win32/win32_message_pump.h"
 #include "platform/win32/win32_playback_ui.h"
 #include "platform/win32/win32_profile.h"
+#include "platform/win32/win32_sound.h"
+#include "platform/win32/win32_timers.h"
 #include "platform/win32/win32_user_messages.h"
 #include "startup/command_line.h"
 #include "store/macro_store.h"
@@ -37,6 +39,8 @@ struct AppContext {
     Win32Input input;
     Win32Desktop desktop;
     Win32PlaybackUi playbackUi;
+    Win32Timers timers;
+    Win32Sound sound;
     std::string commandLine;        // the whole command line, program path included
     std::vector<std::string> args;  // the arguments after the program path
     int showCommand = 1;            // the show command handed to the program

@@ -10,6 +10,7 @@
 #include "app/app_context.h"
 #include "app/kernel_objects.h"
 #include "app/main_window.h"
+#include "app/program_start.h"
 #include "app/second_copy.h"
 #include "platform/win32/win32_hook_library.h"
 
@@ -65,10 +66,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
 
     TMainWin window(app);
     if (!window.Create(instance)) return 1;
+    ProgramStart start;
+    start.Run(app, window);
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
+    start.Shutdown(app, window);
     return 0;
 }

@@ -1,67 +1,31 @@
 #include "app/main_window.h"
 
 #include <commctrl.h>
-#include <ole2.h>
-#include <psapi.h>
 
 #include "app/menu_ids.h"
 #include "app/second_copy.h"
 #include "app/trace.h"
 #include "platform/hook_protocol.h"
-#include "store/macro_record.h"
-#include "triggers/window_activation.h"
 
 namespace tavrin {
 
 namespace {
 
 constexpr const char* kClassName = "TMainWin";
+constexpr UINT kMsgTrayIcon = WM_APP + 1;
+constexpr UINT kMainTrayIcon = 1;
 
-// Timers of the main window.
-enum TimerId : UINT_PTR {
-    kMyTimer = 1,         // the scheduler, every "Timer Seconds"
-    kTimer2 = 2,          // start-up macros, one tick after 5 s
-    kSyncTimer = 3,       // reload of a shared macro file, every minute
-    kClearTimer = 5,      // clears InUse 15 s after a triggered start
-};
-
-
-bool AnyActiveTimedMacro(const MacroTable& t) {
-    for (int n = 1; n <= t.MacroCount(); ++n) {
-        if (t.HotKeyOf(n) == kHotKeyTimed && t.ActiveOf(n)) return true;
-    }
-    return false;
+ControllerPlatform PlatformOf(AppContext& app) {
+    return {app.input, app.desktop, app.pump,     app.playbackUi, app.hooks,
+            app.clock, app.messages, app.timers, app.sound};
 }
 
-// Milliseconds since this process was created.
-unsigned long long MillisecondsSinceStart() {
-    FILETIME created, exited, kernel, user, now;
-    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
-    GetSystemTimeAsFileTime(&now);
-    ULARGE_INTEGER a{{created.dwLowDateTime, created.dwHighDateTime}};
-    ULARGE_INTEGER b{{now.dwLowDateTime, now.dwHighDateTime}};
-    return (b.QuadPart - a.QuadPart) / 10000;
-}
-
-// The start show state: the start-up information's show value when the
-// program was handed the default, with every minimised form counted as 6.
-int StartShowState(int showCommand) {
-    if (showCommand != SW_SHOWDEFAULT) return showCommand;
-    STARTUPINFOA info;
-    GetStartupInfoA(&info);
-    if (!(info.dwFlags & STARTF_USESHOWWINDOW)) return showCommand;
-    int show = info.wShowWindow;
-    return show == 2 || show == 6 || show == 7 ? 6 : show;
-}
+WindowId IdOf(HWND window) { return static_cast<WindowId>(reinterpret_cast<uintptr_t>(window)); }
 
 }  // namespace
 
 TMainWin::TMainWin(AppContext& app)
-    : app_(app),
-      player_(app.input, app.desktop, app.pump, app.playbackUi, app.store, app.hooks, *this),
-      scheduler_(app.store, app.hooks, app.clock, app.settings),
-      hotKeys_(app.store, app.hooks, player_, app.input, app.desktop, app.playbackUi, *this),
-      quillets_(app.store, app.settings, app.desktop, player_, hotKeys_) {}
+    : app_(app), controller_(PlatformOf(app), app.store, app.settings, *this) {}
 
 bool TMainWin::Create(HINSTANCE instance) {
     INITCOMMONCONTROLSEX controls{};
@@ -72,6 +36,7 @@ bool TMainWin::Create(HINSTANCE instance) {
     wc.lpfnWndProc = WindowProc;
     wc.hInstance = instance;
     wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = kClassName;
     if (!RegisterClassA(&wc)) return false;
@@ -80,7 +45,14 @@ bool TMainWin::Create(HINSTANCE instance) {
                             s.MainTop, s.MainWidth, s.MainHeight, nullptr, nullptr, instance,
                             this);
     if (!hwnd_) return false;
-    FormShow();
+    app_.messages.SetOwner(hwnd_);
+    app_.timers.SetOwner(hwnd_);
+    app_.desktop.SetOwner(hwnd_);
+    list_.Create(hwnd_, s);
+    menu_.Load(hwnd_);
+    tray_.Create(hwnd_, kMainTrayIcon, kMsgTrayIcon, "Tavrin 99");
+    app_.playbackUi.onRunning = [this](bool running) { tray_.SetRunning(running); };
+    FormResize();
     return true;
 }
 
@@ -96,15 +68,13 @@ LRESULT CALLBACK TMainWin::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM
 
 LRESULT TMainWin::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == RegisteredStartMessage()) {
-        OnStartRequest(lParam);
+        controller_.OnStartRequest(static_cast<int>(lParam));
         return 0;
     }
+    if (OnHookMessage(msg, wParam, lParam)) return 0;
     switch (msg) {
-        case WM_CREATE:
-            FormCreate();
-            return 0;
         case WM_SIZE:
-            LayoutList();
+            FormResize();
             return 0;
         case WM_PAINT:
             if (options_.hideOnFirstPaint) {
@@ -126,49 +96,17 @@ LRESULT TMainWin::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_TIMER:
             OnTimer(wParam);
             return 0;
-        case kMsgHotKey:
-            Trace("hotkey " + std::to_string(wParam));
-            hotKeys_.OnHotKey(static_cast<uint32_t>(wParam),
-                              static_cast<WindowId>(static_cast<uintptr_t>(lParam)));
-            return 0;
-        case kMsgAbort:
-            if (player_.Running()) player_.Abort();
-            return 0;
-        case kMsgRunNickname:
-            OnRunByNickname();
-            return 0;
-        case kMsgInUseCleared:
-            hotKeys_.OnInUseCleared();
-            return 0;
-        case kMsgWindowActivated:
-            for (int n : OnWindowActivated(app_.store, app_.hooks, app_.desktop,
-                                           static_cast<WindowId>(wParam)))
-                PlayWithoutTrigger(n);
-            return 0;
-        case kMsgProgramsChanged:
-            SetRunningProgs(app_.store.Table(), app_.hooks, app_.desktop.Processes());
-            return 0;
-        case kMsgUserActivity:
-            scheduler_.OnUserActivity();
-            return 0;
-        case kMsgQuillet:
-            quillets_.OnTyped(static_cast<uint32_t>(wParam), static_cast<uint32_t>(lParam));
-            return 0;
-        case kMsgMouseClicked:
-            player_.OnWaitClick(static_cast<int>(wParam));
-            return 0;
-        case kMsgKeyPressed:
-            player_.OnWaitKey(static_cast<int>(wParam));
-            return 0;
-        case kMsgTextTyped:
-            player_.OnWaitText(static_cast<uint32_t>(wParam), static_cast<char>(lParam));
-            return 0;
-        case kMsgDrainCleared:
-            player_.OnDrainCleared();
+        case WM_NOTIFY: {
+            const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+            if (header->hwndFrom == list_.Handle() && header->code == LVN_ITEMCHANGED)
+                SetRowCommands();
+            break;
+        }
+        case kMsgTrayIcon:
+            OnTrayIcon(lParam);
             return 0;
         case WM_CLOSE:
             FormClose();
-            DestroyWindow(hwnd_);
             return 0;
         case WM_DESTROY:
             PostQuitMessage(0);
@@ -177,77 +115,58 @@ LRESULT TMainWin::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(hwnd_, msg, wParam, lParam);
 }
 
-void TMainWin::FormCreate() {
-    Settings& s = app_.settings;
-    MacroStore& store = app_.store;
-    store.LoadMacroFile(s.CurrentFile);
-    app_.messages.SetOwner(hwnd_);
-    CreateList();
-
-    OSVERSIONINFOA version{};
-    version.dwOSVersionInfoSize = sizeof version;
-    GetVersionExA(&version);
-    const bool isNT = version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion >= 4;
-
-    menu_ = LoadMenuA(GetModuleHandleA(nullptr), "MAINMENU");
-    SetMenu(hwnd_, menu_);
-    if (!TrayOrHide()) EnableMenuItem(menu_, kMenuHide, MF_BYCOMMAND | MF_GRAYED);
-
-    const uint32_t window = HandleToU32(hwnd_);
-    if (!remapBlock_.Create("ZYTT1KGR", 104))
-        FailStart("Memory Mapped File could not be created.  Tavrin will terminate.");
-    if (!remapBlock_.Map()) FailStart("Memory Mapped File could not be mapped.  Tavrin will terminate.");
-    remapBlock_.PutU32(0, window);
-    remapBlock_.PutByte(103, 0);
-    if (!windowHookBlock_.Create("ZYKR1KGR", 17))
-        FailStart("Memory Mapped File could not be created.  Tavrin will terminate.");
-    if (!windowHookBlock_.Map())
-        FailStart("Memory Mapped File could not be mapped.  Tavrin will terminate.");
-    for (size_t offset : {0, 8, 12}) windowHookBlock_.PutU32(offset, window);
-
-    HookStartInfo info;
-    info.mainWindow = window;
-    info.isNT = isNT;
-    info.buttonsSwapped = GetSystemMetrics(SM_SWAPBUTTON) != 0;
-    hookHandles_ = StartHooks(store.Table(), app_.hooks, info);
-    windowHookBlock_.PutU32(4, hookHandles_.cbt);
-    windowHookBlock_.PutByte(16, isNT ? 1 : 0);
-    Trace("hooks installed " + std::to_string(MillisecondsSinceStart()) + " ms");
-
-    startShowState_ = StartShowState(app_.showCommand);
-    SetMenuLastFiles();
-
-    options_ = StartOptions{};
-    for (const std::string& arg : app_.args) ProcessParam(arg, s, options_);
-    if (!options_.openFile.empty() && app_.files.Exists(options_.openFile))
-        OpenChosenFile(options_.openFile);
-    if (options_.nicknamePresent)
-        startupNickname_ = NicknameAfterA(app_.commandLine, kStartupNicknameChars);
-
-    Reschedule();
-    CheckMenuItem(menu_, kMenuShowDate, s.ShowDate ? MF_CHECKED : MF_UNCHECKED);
-    CheckMenuItem(menu_, kMenuDisableSaver, s.DisableScreenSaver ? MF_CHECKED : MF_UNCHECKED);
-    SetTimer(hwnd_, kTimer2, 5000, nullptr);
-    if (s.NetworkMode && s.AutoSync) SetTimer(hwnd_, kSyncTimer, 60000, nullptr);
-    OleInitialize(nullptr);
+bool TMainWin::OnHookMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    MainController& c = controller_;
+    switch (msg) {
+        case kMsgHotKey:
+            Trace("hotkey " + std::to_string(wParam));
+            c.OnHotKey(static_cast<uint32_t>(wParam), IdOf(reinterpret_cast<HWND>(lParam)));
+            return true;
+        case kMsgAbort: c.OnAbort(); return true;
+        case kMsgQuillet:
+            c.OnQuillet(static_cast<uint32_t>(wParam), static_cast<uint32_t>(lParam));
+            return true;
+        case kMsgWindowActivated: c.OnWindowActivated(static_cast<WindowId>(wParam)); return true;
+        case kMsgCapsLock: c.OnCapsLock(wParam != 0); return true;
+        case kMsgUserActivity: c.OnUserActivity(); return true;
+        case kMsgInUseCleared: c.OnInUseCleared(); return true;
+        case kMsgProgramsChanged: c.OnProgramsChanged(); return true;
+        case kMsgMouseClicked: c.OnWaitClick(static_cast<int>(wParam)); return true;
+        case kMsgKeyPressed: c.OnWaitKey(static_cast<int>(wParam)); return true;
+        case kMsgTextTyped:
+            c.OnWaitText(static_cast<uint32_t>(wParam), static_cast<char>(lParam));
+            return true;
+        case kMsgDrainCleared: c.OnDrainCleared(); return true;
+    }
+    return false;
 }
 
-void TMainWin::FormShow() {
+void TMainWin::FormShow(const StartOptions& options, int startShowState) {
+    options_ = options;
+    controller_.OnCapsLock((GetKeyState(VK_CAPITAL) & 1) != 0);
+    menu_.Check(kMenuShowDate, app_.settings.ShowDate);
+    menu_.Check(kMenuDisableSaver, app_.settings.DisableScreenSaver);
+    menu_.Enable(kMenuHide, TrayOrHide());
+    menu_.SetLastFiles(app_.settings.LastFile);
+    tray_.Show(app_.settings.UseTray);
     DoCaption();
-    FillList();
+    RefreshMacroList();
     if (TrayOrHide()) return;
     int show = SW_SHOW;
-    if (startShowState_ == 6) show = SW_MINIMIZE;
-    if (startShowState_ == 3) show = SW_MAXIMIZE;
+    if (startShowState == 6) show = SW_MINIMIZE;
+    if (startShowState == 3) show = SW_MAXIMIZE;
     ShowWindow(hwnd_, show);
-    shown_ = true;
+}
+
+void TMainWin::FormResize() {
+    if (closing_) return;
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    list_.Move(client);
 }
 
 void TMainWin::FormClose() {
     closing_ = true;
-    StopHooks(hookHandles_, app_.hooks);
-    windowHookBlock_.Close();
-    remapBlock_.Close();
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
     if (GetWindowPlacement(hwnd_, &placement)) {
@@ -257,9 +176,8 @@ void TMainWin::FormClose() {
         app_.settings.MainWidth = r.right - r.left;
         app_.settings.MainHeight = r.bottom - r.top;
     }
-    SaveSettings(app_.profile, app_.settings);
-    OleUninitialize();
-    Trace("closed");
+    tray_.Show(false);
+    DestroyWindow(hwnd_);
 }
 
 bool TMainWin::OnSysCommand(WPARAM command, LRESULT& result) {
@@ -277,8 +195,7 @@ bool TMainWin::OnSysCommand(WPARAM command, LRESULT& result) {
             HideProgram();
             return true;
         case SC_SCREENSAVE:
-            if (!app_.settings.DisableScreenSaver || !AnyActiveTimedMacro(app_.store.Table()))
-                return false;
+            if (controller_.MayStartScreenSaver()) return false;
             result = -1;
             return true;
     }
@@ -300,6 +217,7 @@ void TMainWin::OnCommand(int id) {
         {kMenuQuillets, &TMainWin::MenuQuilletsClick},
         {kMenuKeyHooks, &TMainWin::MenuKeyHooksClick},
         {kMenuMouseHooks, &TMainWin::MenuMouseHooksClick},
+        {kMenuActivate, &TMainWin::MenuActivateClick},
     };
     for (const Command& c : commands) {
         if (c.id == id) return (this->*c.handler)();
@@ -308,96 +226,45 @@ void TMainWin::OnCommand(int id) {
 }
 
 void TMainWin::OnTimer(UINT_PTR id) {
-    switch (id) {
-        case kMyTimer: {
-            // The check stays open while its macros play, so a tick that
-            // comes meanwhile finds nothing new.
-            const TimerCheck due = scheduler_.CheckOutTimerMacros();
-            PlayTimedMacros(due, false);
-            if (app_.settings.ShowDate) DoCaption();
-            break;
-        }
-        case kTimer2:
-            KillTimer(hwnd_, kTimer2);
-            {
-                PROCESS_MEMORY_COUNTERS memory{};
-                GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
-                Trace("idle working set " + std::to_string(memory.WorkingSetSize / 1024) + " KB");
-            }
-            if (!startupNickname_.empty()) RunByNickname(startupNickname_);
-            PlayTimedMacros(scheduler_.StartUpMacros(), true);
-            break;
-        case kClearTimer:
-            KillTimer(hwnd_, kClearTimer);
-            hotKeys_.ClearTimerTimer();
-            break;
-    }
+    const auto timer = static_cast<TimerId>(id);
+    if (timer == TimerId::StartUp) TraceWorkingSet();
+    controller_.OnTimer(timer);
+    if (timer == TimerId::Scheduler && app_.settings.ShowDate) DoCaption();
 }
 
-void TMainWin::OnStartRequest(LPARAM character) {
-    switch (request_.Take(static_cast<int>(character & 0xFF))) {
-        case StartupRequest::Outcome::Collecting:
-            return;
-        case StartupRequest::Outcome::BringForward:
-            if (TrayOrHide()) {
-                SysTrayOpen();
-            } else {
-                ActivateMe();
-            }
-            return;
-        case StartupRequest::Outcome::RunNickname:
-            SendMessageA(hwnd_, kMsgRunNickname, 0, 0);
-            return;
-    }
+void TMainWin::OnTrayIcon(LPARAM mouseMessage) {
+    if (mouseMessage == WM_LBUTTONUP) SysTrayOpen();
 }
 
-void TMainWin::StartClearTimer() {
-    Trace("hot key played macro " + std::to_string(hotKeys_.CurrentMacro()));
-    SetTimer(hwnd_, kClearTimer, 15000, nullptr);
-}
-
+// The program hides itself in the tray or hidden display mode whenever the
+// user clicks elsewhere, unless something of ours is still open: a pause, a
+// popup menu of macros, or a dialog or message box, which disables the
+// main window while it is open.
 void TMainWin::AppDeactivate() {
-    if (skipDeactivate_) {
-        skipDeactivate_ = false;
-        return;
-    }
-    if (terminating_ || closing_ || !TrayOrHide()) return;
+    if (closing_ || !TrayOrHide()) return;
+    if (controller_.PauseOrMenuOpen() || !IsWindowEnabled(hwnd_)) return;
     HideProgram();
 }
-
-void TMainWin::SysTrayOpen() { ActivateMe(); }
 
 void TMainWin::HideProgram() {
     if (IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
     ShowWindow(hwnd_, SW_HIDE);
 }
 
-void TMainWin::Reschedule() {
-    scheduler_.CheckAndSetTime();
-    if (scheduler_.TimerNeeded() || app_.settings.ShowDate) {
-        SetTimer(hwnd_, kMyTimer, app_.settings.TimerSeconds * 1000u, nullptr);
-    } else {
-        KillTimer(hwnd_, kMyTimer);
+void TMainWin::ShowMainWindow() {
+    ShowWindow(hwnd_, IsIconic(hwnd_) ? SW_RESTORE : SW_SHOW);
+    app_.desktop.Activate(IdOf(hwnd_));
+}
+
+// Left click on the tray icon, or a second start without a nickname.
+void TMainWin::SysTrayOpen() {
+    if (!TrayOrHide()) {
+        app_.desktop.Activate(IdOf(hwnd_));
+        return;
     }
+    controller_.ActivateMe();
 }
 
-void TMainWin::MenuHideClick() {
-    if (TrayOrHide()) HideProgram();
-}
-
-void TMainWin::MenuShowDateClick() {
-    app_.settings.ShowDate = !app_.settings.ShowDate;
-    CheckMenuItem(menu_, kMenuShowDate, app_.settings.ShowDate ? MF_CHECKED : MF_UNCHECKED);
-    DoCaption();
-    Reschedule();
-    SaveSettings(app_.profile, app_.settings);
-}
-
-void TMainWin::MenuDisableSaverClick() {
-    app_.settings.DisableScreenSaver = !app_.settings.DisableScreenSaver;
-    CheckMenuItem(menu_, kMenuDisableSaver,
-                  app_.settings.DisableScreenSaver ? MF_CHECKED : MF_UNCHECKED);
-    SaveSettings(app_.profile, app_.settings);
-}
+void TMainWin::Trace(const std::string& line) { tavrin::Trace(line); }
 
 }  // namespace tavrin

@@ -1,118 +1,88 @@
 #pragma once
-// TMainWin: the program's one permanent window. For now it shows a plain list
-// of the macros, the file and view menus, and handles the hook library's
-// messages, the timers and the window commands.
+// TMainWin: the program's one permanent window. The frame holds the window
+// class, the layout and a table from messages to handlers; what a hook
+// message, a timer or a command does is the controller's, the list, the
+// menu and the tray icon are parts of their own.
 #include <windows.h>
 
 #include <string>
 
 #include "app/app_context.h"
-#include "app/kernel_objects.h"
+#include "app/macro_list_view.h"
+#include "app/main_menu.h"
+#include "app/tray_icon.h"
+#include "control/main_controller.h"
 #include "startup/command_line.h"
-#include "playback/player.h"
-#include "playback/player_host.h"
-#include "startup/hook_startup.h"
-#include "triggers/hot_key_runner.h"
-#include "triggers/quillets.h"
-#include "triggers/scheduler.h"
 
 namespace tavrin {
 
-class TMainWin : private HotKeyHost, private PlayerHost {
+class TMainWin : private ControllerHost {
 public:
     explicit TMainWin(AppContext& app);
+    // Creates the window, hidden, with its list and menu.
     bool Create(HINSTANCE instance);
+    HWND Handle() const { return hwnd_; }
+    MainController& Controller() { return controller_; }
+
+    // The rest of start-up, once the program's start has run: the options
+    // of the command line as ProcessParam left them, then the window shown
+    // or hidden as the display mode and the start show state say.
+    void FormShow(const StartOptions& options, int startShowState);
+    // "/F" and the file menu: a macro file chosen by name.
+    void OpenChosenFile(const std::string& path);
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
-
-    void FormCreate();
-    void FormShow();
-    void FormClose();
+    bool OnHookMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     bool OnSysCommand(WPARAM command, LRESULT& result);
     void OnCommand(int id);
     void OnTimer(UINT_PTR id);
-    void OnStartRequest(LPARAM character);
-    void OnRunByNickname();
-    void RunByNickname(const std::string& upperNickname);
+    void OnTrayIcon(LPARAM mouseMessage);
+    void FormResize();
+    void FormClose();
     void AppDeactivate();
-    void SysTrayOpen();
-
-    // What the hot keys ask of the main window.
-    void ActivateMe() override;
-    void StartCapture() override {}
-    void MenuTopWindow() override;
-    void ResumePause(bool capsLockPressed) override { player_.ResumePause(capsLockPressed); }
-    void StartClearTimer() override;
-    bool ReloadChangedSharedFile() override { return false; }
-
-    // What a playing macro asks of the main window.
-    int CurrentMacro() override {
-        return currentMacro_ ? currentMacro_ : hotKeys_.CurrentMacro();
-    }
-    void PauseOpenChanged(bool open) override { hotKeys_.SetPauseOpen(open); }
-    void MacroActiveChanged(int n) override;
-    void MacroDeleted(int n) override;
-    void SwapMacroFile(const std::string& path) override { OpenMacroFile(path); }
     void HideProgram();
+    bool TrayOrHide() const { return app_.settings.UseTray || app_.settings.UseHide; }
 
-    // The macro list and the caption.
-    void CreateList();
-    void FillList();
+    // ControllerHost.
+    void ShowMainWindow() override;
+    void SysTrayOpen() override;
+    void RefreshMacroList() override;
+    void SwapMacroFile(const std::string& path) override { OpenMacroFile(path); }
+    void Trace(const std::string& line) override;
+
     void DoCaption();
-    void LayoutList();
+    void SetRowCommands();
 
-    // The file menu.
+    // The file menu (main_window_files.cpp).
     void DoNew();
     void DoOpen();
     void OpenSaveFile(const std::string& path);
-    void OpenChosenFile(const std::string& path);
     void OpenMacroFile(const std::string& path);
-    void RefreshAfterLoad();
-    void SetMenuLastFiles();
+    void MenuLastFileClick(int k);
+    void AfterFileOpened();
 
-    // The menu commands that work so far.
+    // The menu commands of the options and tools (main_window_commands.cpp).
     void MenuHideClick();
     void MenuTerminateClick() { SendMessageA(hwnd_, WM_CLOSE, 0, 0); }
     void MenuShowDateClick();
     void MenuDisableSaverClick();
-    void MenuLastFileClick(int k);
-    void MenuQuilletsClick();
-    void MenuKeyHooksClick();
-    void MenuMouseHooksClick();
+    void MenuActivateClick();
+    void MenuKeyHooksClick() { controller_.RestoreKeyboardHooks(); }
+    void MenuMouseHooksClick() { controller_.RestoreMouseHooks(); }
 
-    bool TrayOrHide() const { return app_.settings.UseTray || app_.settings.UseHide; }
-    // Rebuilds the schedule and runs the scheduler timer while it is needed.
-    void Reschedule();
-    // Plays timed macros that came due; start-up macros stop at the first
-    // whose window cannot be brought up.
-    void PlayTimedMacros(const DueMacros& due, bool startUp);
-    // Window Title macros play as timed ones do: no Caps Lock, no InUse.
-    void PlayWithoutTrigger(int n);
-    // Plays a record through the start sequence as macro n.
-    void PlayRecord(int n, const MacroRecord& record);
+    // The option dialogs (main_window_dialogs.cpp).
+    void MenuQuilletsClick();
 
     AppContext& app_;
-    Player player_;
-    Scheduler scheduler_;
-    HotKeyRunner hotKeys_;
-    Quillets quillets_;
-    int currentMacro_ = 0;  // while a start by nickname plays
+    MainController controller_;
     HWND hwnd_ = nullptr;
-    HWND list_ = nullptr;
-    HMENU menu_ = nullptr;
+    MacroListView list_;
+    MainMenu menu_;
+    TrayIcon tray_;
     StartOptions options_;
-    StartupRequest request_;
-    std::string startupNickname_;
-    HookHandles hookHandles_;
-    SharedBlock remapBlock_;
-    SharedBlock windowHookBlock_;
-    int startShowState_ = SW_SHOWNORMAL;
-    bool shown_ = false;
     bool closing_ = false;
-    bool terminating_ = false;
-    bool skipDeactivate_ = false;
 };
 
 }  // namespace tavrin

@@ -2,9 +2,7 @@
 #include "app/main_window.h"
 
 #include <commdlg.h>
-#include "app/menu_ids.h"
 #include "store/recent_files.h"
-#include "triggers/hot_key_flags.h"
 
 namespace tavrin {
 
@@ -41,7 +39,10 @@ void TMainWin::DoOpen() {
 }
 
 // A file chosen in "New File" that exists already opens with its macros; a
-// new name gets a new file with the system macros.
+// new name gets a new file with the system macros. "/F" comes this way too
+// rather than straight to the store, so a name not ending in ".ZYN" is
+// refused with its message and the previous file goes into the recent list,
+// as when the user opens it.
 void TMainWin::OpenChosenFile(const std::string& path) {
     if (path.size() < 4 || UpperCase(path.substr(path.size() - 4)) != ".ZYN") {
         app_.messages.ShowMessage("Error", "Invalid file type selected.");
@@ -53,9 +54,8 @@ void TMainWin::OpenChosenFile(const std::string& path) {
 void TMainWin::OpenMacroFile(const std::string& path) {
     const std::string previous = app_.settings.CurrentFile;
     app_.store.LoadMacroFile(path);
-    RefreshAfterLoad();
     DoLastFiles(app_.settings.LastFile, previous, path);
-    SetMenuLastFiles();
+    AfterFileOpened();
 }
 
 void TMainWin::OpenSaveFile(const std::string& path) {
@@ -63,11 +63,7 @@ void TMainWin::OpenSaveFile(const std::string& path) {
         app_.messages.ShowMessage("Error", "File does not exist.");
         return;
     }
-    const std::string previous = app_.settings.CurrentFile;
-    app_.store.LoadMacroFile(path);
-    DoLastFiles(app_.settings.LastFile, previous, path);
-    RefreshAfterLoad();
-    SetMenuLastFiles();
+    OpenMacroFile(path);
 }
 
 void TMainWin::MenuLastFileClick(int k) {
@@ -76,27 +72,11 @@ void TMainWin::MenuLastFileClick(int k) {
     OpenSaveFile(path);
 }
 
-void TMainWin::RefreshAfterLoad() {
-    SetHotKeys(app_.store.Table(), app_.hooks);
+void TMainWin::AfterFileOpened() {
+    controller_.MacroFileOpened();
     DoCaption();
-    FillList();
-    Reschedule();
-}
-
-void TMainWin::SetMenuLastFiles() {
-    const LastFilesMenu model = tavrin::SetMenuLastFiles(app_.settings.LastFile);
-    HMENU file = GetSubMenu(menu_, 0);
-    // The recent items are rebuilt after the "Open" item each time.
-    for (int id = kMenuLastFile1; id < kMenuLastFile1 + 5; ++id) DeleteMenu(file, id, MF_BYCOMMAND);
-    DeleteMenu(file, kMenuLastFileSeparator, MF_BYCOMMAND);
-    UINT position = 2;
-    if (model.separatorVisible)
-        InsertMenuA(file, position++, MF_BYPOSITION | MF_SEPARATOR, kMenuLastFileSeparator, nullptr);
-    for (int k = 0; k < 5; ++k) {
-        if (!model.itemVisible[k]) continue;
-        InsertMenuA(file, position++, MF_BYPOSITION | MF_STRING, kMenuLastFile1 + k,
-                    model.itemCaption[k].c_str());
-    }
+    RefreshMacroList();
+    menu_.SetLastFiles(app_.settings.LastFile);
 }
 
 }  // namespace tavrin

@@ -12,3 +12,4 @@
 #define kMenuKeyHooks 140
 #define kMenuMouseHooks 141
 #define kMenuQuillets 142
+#define kMenuActivate 150

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <psapi.h>
+
 namespace tavrin {
 
 void Trace(const std::string& line) {
@@ -15,6 +17,12 @@ void Trace(const std::string& line) {
     DWORD written;
     WriteFile(h, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
     CloseHandle(h);
+}
+
+void TraceWorkingSet() {
+    PROCESS_MEMORY_COUNTERS memory{};
+    GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
+    Trace("idle working set " + std::to_string(memory.WorkingSetSize / 1024) + " KB");
 }
 
 }  // namespace tavrin

@@ -7,5 +7,7 @@
 namespace tavrin {
 
 void Trace(const std::string& line);
+// The process's working set, for the start-up benchmark.
+void TraceWorkingSet();
 
 }  // namespace tavrin

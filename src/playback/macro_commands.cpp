@@ -41,9 +41,7 @@ int SetActiveByNickname(MacroStore& store, HookLibrary& hooks, const std::string
     const uint8_t value = active ? 1 : 0;
     for (int n = 1; n <= store.MacroCount(); ++n) {
         if (store.NicknameOf(n) != nickname || (table.ActiveOf(n) != 0) == active) continue;
-        table.SetActiveOf(n, value);
-        store.PublishItem(n);
-        store.SetMacroActive(n, value);
+        if (!store.SetMacroActive(n, value)) return 0;
         SetHotKeys(table, hooks);
         return n;
     }

@@ -1,9 +1,11 @@
 #include "store/activate_toggle.h"
 
+#include "triggers/hot_key_flags.h"
+
 namespace tavrin {
 
-ActivateToggleResult ToggleMacroActive(MacroStore& store, UserMessages& messages, int listCount,
-                                       int selected) {
+ActivateToggleResult ToggleMacroActive(MacroStore& store, HookLibrary& hooks,
+                                       UserMessages& messages, int listCount, int selected) {
     ActivateToggleResult result;
     if (listCount == 0) {
         messages.ShowMessage("Error", "No hot keys have been added yet.  Please add one first.");
@@ -14,13 +16,14 @@ ActivateToggleResult ToggleMacroActive(MacroStore& store, UserMessages& messages
         return result;
     }
     MacroTable& table = store.Table();
-    uint8_t value = table.ActiveOf(selected) ? 0 : 1;
-    table.SetActiveOf(selected, value);
+    const uint8_t value = table.ActiveOf(selected) ? 0 : 1;
+    // The file first: when it cannot be written the store says so and
+    // neither the table nor the hot keys change.
+    if (!store.SetMacroActive(selected, value)) return result;
+    SetHotKeys(table, hooks);
     result.changed = true;
     result.nowActive = value == 1;
     result.caption = result.nowActive ? "Deacti&vate Macro" : "Acti&vate Macro";
-    store.PublishItem(selected);
-    store.SetMacroActive(selected, value);
     result.reschedule = table.HotKeyOf(selected) == kHotKeyTimed;
     return result;
 }

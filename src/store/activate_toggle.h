@@ -2,6 +2,7 @@
 // Activating and deactivating the selected macro: the table and file side.
 #include <string>
 
+#include "platform/hook_library.h"
 #include "platform/user_messages.h"
 #include "store/macro_store.h"
 
@@ -18,7 +19,9 @@ struct ActivateToggleResult {
 
 // listCount is the number of rows in the macro list; selected is the macro
 // number of the selected row, 0 when none is selected.
-ActivateToggleResult ToggleMacroActive(MacroStore& store, UserMessages& messages, int listCount,
-                                       int selected);
+// A change is written to the file first, then to the table, the hook
+// library's entry and the hot key flags.
+ActivateToggleResult ToggleMacroActive(MacroStore& store, HookLibrary& hooks,
+                                       UserMessages& messages, int listCount, int selected);
 
 }  // namespace tavrin

@@ -191,14 +191,16 @@ bool MacroStore::DeleteMacro(int n) {
 
 bool MacroStore::SetMacroActive(int n, uint8_t value) {
     std::unique_ptr<OpenFile> file = files_.Open(currentFile_, FileAccess::ReadWrite);
-    if (!file) return false;
+    if (!file) {
+        ReportIoError();
+        return false;
+    }
     uint64_t records = 0;
     if (!RecordCount(*file, records)) {
         file.reset();
         ReportIoError();
         return false;
     }
-    if (records == 0) return true;
     std::array<uint8_t, kMacroRecordSize> bytes;
     bool ok = n >= 1 && file->Seek(RecordOffset(n)) && file->Read(bytes.data(), bytes.size());
     if (ok) {
@@ -207,8 +209,13 @@ bool MacroStore::SetMacroActive(int n, uint8_t value) {
         ok = file->Seek(RecordOffset(n)) && file->Write(bytes.data(), bytes.size());
     }
     file.reset();
-    if (!ok) ReportIoError();
-    return ok;
+    if (!ok) {
+        ReportIoError();
+        return false;
+    }
+    table_.SetActiveOf(n, value);
+    PublishItem(n);
+    return true;
 }
 
 }  // namespace tavrin

@@ -43,6 +43,8 @@ public:
     bool AppendMacro(const MacroRecord& record);
     // Removes record n from the file; the table is left for a reload.
     bool DeleteMacro(int n);
+    // Writes the active byte of record n, then updates and publishes table
+    // entry n; on a failure the message is shown and nothing changes.
     bool SetMacroActive(int n, uint8_t value);
     void EnsureSystemMacros();
     // Publishes table entry n after a caller changed it directly.

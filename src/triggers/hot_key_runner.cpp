@@ -69,6 +69,9 @@ void HotKeyRunner::OnHotKey(uint32_t wParam, WindowId front) {
         }
         return;
     }
+    // A macro plays: the key is dropped before anything else happens, so
+    // the playing macro's target and flags stay as they are.
+    if (player_.Running()) return;
     if (!t.Byte(table::InUse)) player_.SetCapsLockFlag(capsLock);
     player_.Windows().SetTarget(front);
     if (host_.ReloadChangedSharedFile()) return;
@@ -123,10 +126,11 @@ int HotKeyRunner::GetMacro(uint16_t code) {
         } else if (t.TopMostOf(n) == 0 && scope == kScopeProgram) {
             const std::string name = UpperCase(t.ScopeNameOf(n));
             for (int j = 1; j <= t.ProgCount() && j <= static_cast<int>(kMaxProgNames); ++j) {
+                // Wins only when its program comes to the front: otherwise
+                // it would type into whatever window is there.
                 if (Contains(t.ProgName(j), name)) {
-                    // Wins even when its program cannot be brought to the front.
-                    player_.Windows().ActivateProg(name);
-                    return n;
+                    if (player_.Windows().ActivateProg(name)) return n;
+                    break;
                 }
             }
         }

@@ -58,8 +58,12 @@ public:
     // in its title and Program macros whose scope is in its program's name.
     std::vector<int> TopWindowMembers(const std::string& title, const std::string& program) const;
 
+    // Set by the popup menus of macros while one is on screen (they are not
+    // built yet, so nothing sets it so far).
     void SetMenuOpen(bool open) { menuOpen_ = open; }
+    bool MenuOpen() const { return menuOpen_; }
     void SetPauseOpen(bool open) { pauseOpen_ = open; }
+    bool PauseOpen() const { return pauseOpen_; }
     int CurrentMacro() const { return current_; }
 
 private:

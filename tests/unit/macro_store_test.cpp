@@ -12,6 +12,7 @@
 #include "store/bytes.h"
 #include "store/macro_store.h"
 #include "store/recent_files.h"
+#include "triggers/hot_key_flags.h"
 
 namespace tavrin {
 namespace {
@@ -198,15 +199,18 @@ TEST_F(MacroStoreTest, SetMacroActiveRewritesOnlyTheActiveByte) {
     ASSERT_TRUE(store.SetMacroActive(1, 0));
     before[kRecordActiveOffset] = 0;
     EXPECT_EQ(Disk(), before);
-    EXPECT_EQ(store.Table().ActiveOf(1), 1) << "the caller owns the table entry";
+    EXPECT_EQ(store.Table().ActiveOf(1), 0) << "the table follows the file";
+    EXPECT_EQ(hooks.lastItemTable.ActiveOf(1), 0) << "and is published";
 
     files.unopenable.insert(kFile);
-    EXPECT_FALSE(store.SetMacroActive(1, 1));
-    EXPECT_FALSE(store.DeleteMacro(1));
     MacroRecord untouched = Macro("Untouched");
+    EXPECT_FALSE(store.DeleteMacro(1));
     EXPECT_FALSE(store.ReadMacro(1, untouched));
     EXPECT_EQ(untouched.Nickname, "Untouched");
-    EXPECT_TRUE(messages.shown.empty()) << "unopenable reads, deletes and toggles are silent";
+    EXPECT_TRUE(messages.shown.empty()) << "unopenable reads and deletes are silent";
+    EXPECT_FALSE(store.SetMacroActive(1, 1));
+    EXPECT_EQ(messages.shown.size(), 1u) << "a toggle that did not happen says so";
+    EXPECT_EQ(store.Table().ActiveOf(1), 0);
 }
 
 TEST_F(MacroStoreTest, ATrailingFragmentIsIgnoredAndAppendingStaysAligned) {
@@ -262,13 +266,13 @@ TEST_F(MacroStoreTest, ToggleActiveChecksTheSelectionAndReschedulesTimedMacrosOn
     Disk() = FileOf({Macro("Plain", kScopeGlobal, 7), timed});
     store.LoadMacroFile(kFile);
 
-    EXPECT_FALSE(ToggleMacroActive(store, messages, 0, 0).changed);
+    EXPECT_FALSE(ToggleMacroActive(store, hooks, messages, 0, 0).changed);
     EXPECT_EQ(messages.shown.back(),
               "Error: No hot keys have been added yet.  Please add one first.");
-    EXPECT_FALSE(ToggleMacroActive(store, messages, 6, 0).changed);
+    EXPECT_FALSE(ToggleMacroActive(store, hooks, messages, 6, 0).changed);
     EXPECT_EQ(messages.shown.back(), "Error: No hot key selected.  Please select one.");
 
-    ActivateToggleResult plain = ToggleMacroActive(store, messages, 6, 1);
+    ActivateToggleResult plain = ToggleMacroActive(store, hooks, messages, 6, 1);
     EXPECT_TRUE(plain.changed);
     EXPECT_FALSE(plain.nowActive);
     EXPECT_FALSE(plain.reschedule);
@@ -277,11 +281,33 @@ TEST_F(MacroStoreTest, ToggleActiveChecksTheSelectionAndReschedulesTimedMacrosOn
     EXPECT_EQ(hooks.lastItemTable.ActiveOf(1), 0) << "published after the change";
     EXPECT_EQ(RecordAt(Disk(), 1).Active, 0);
 
-    ActivateToggleResult t = ToggleMacroActive(store, messages, 6, 2);
+    ActivateToggleResult t = ToggleMacroActive(store, hooks, messages, 6, 2);
     EXPECT_TRUE(t.reschedule);
-    t = ToggleMacroActive(store, messages, 6, 2);
+    t = ToggleMacroActive(store, hooks, messages, 6, 2);
     EXPECT_TRUE(t.nowActive);
     EXPECT_EQ(t.caption, "Deacti&vate Macro");
+}
+
+TEST_F(MacroStoreTest, ToggleActiveWritesTheFileFirstAndReArmsTheHotKeys) {
+    Disk() = FileOf({Macro("Plain", kScopeGlobal, 7)});
+    store.LoadMacroFile(kFile);
+    SetHotKeys(store.Table(), hooks);
+    ASSERT_EQ(store.Table().HotKeyUsed(7), 1);
+
+    files.writesUntilFailure = 0;
+    messages.shown.clear();
+    hooks.calls.clear();
+    EXPECT_FALSE(ToggleMacroActive(store, hooks, messages, 1, 1).changed);
+    EXPECT_EQ(messages.shown,
+              std::vector<std::string>{"Error: Input/output error on the macro file " + kFile + "."});
+    EXPECT_EQ(store.Table().ActiveOf(1), 1) << "a failed write changes nothing";
+    EXPECT_TRUE(hooks.calls.empty()) << "nothing is published";
+
+    files.writesUntilFailure = -1;
+    EXPECT_TRUE(ToggleMacroActive(store, hooks, messages, 1, 1).changed);
+    EXPECT_EQ(RecordAt(Disk(), 1).Active, 0);
+    EXPECT_EQ(store.Table().HotKeyUsed(7), 0) << "its hot key is no longer taken";
+    EXPECT_EQ(hooks.calls.back(), "ZynUpKeys count=" + std::to_string(store.MacroCount()));
 }
 
 TEST(RecentFiles, NewestFirstWithoutTheChosenFile) {

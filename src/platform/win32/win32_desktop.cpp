@@ -100,7 +100,7 @@ void Win32Desktop::Move(WindowId w, int left, int top) {
 }
 
 int Win32Desktop::Open(const std::string& program, const std::string& parameters) {
-    HINSTANCE result = ShellExecuteA(nullptr, "open", program.c_str(),
+    HINSTANCE result = ShellExecuteA(static_cast<HWND>(owner_), "open", program.c_str(),
                                      parameters.empty() ? nullptr : parameters.c_str(), nullptr,
                                      SW_SHOWNORMAL);
     return static_cast<int>(reinterpret_cast<intptr_t>(result));

@@ -5,6 +5,8 @@ namespace tavrin {
 
 class Win32Desktop : public Desktop {
 public:
+    // The main window, which owns what ShellExecute shows.
+    void SetOwner(void* window) { owner_ = window; }
     WindowId Foreground() override;
     WindowId FindExact(const std::string& title) override;
     std::vector<WindowId> TopLevelWindows() override;
@@ -18,6 +20,9 @@ public:
     void Resize(WindowId w, int width, int height) override;
     void Move(WindowId w, int left, int top) override;
     int Open(const std::string& program, const std::string& parameters) override;
+
+private:
+    void* owner_ = nullptr;
 };
 
 }  // namespace tavrin
