@@ -13,7 +13,11 @@ public:
     std::vector<std::string> calls;
     MacroTable lastItemTable;  // the table as the last ZynUpItem saw it
 
-    uint32_t ZynHookKeyboard() override { return Hook("ZynHookKeyboard", 101); }
+    bool failKeyboard = false;  // ZynHookKeyboard answers 0
+
+    uint32_t ZynHookKeyboard() override {
+        return Hook("ZynHookKeyboard", failKeyboard ? 0 : 101);
+    }
     uint32_t ZynHookMouse() override { return Hook("ZynHookMouse", 102); }
     uint32_t ZynHookCBT() override { return Hook("ZynHookCBT", 103); }
     uint32_t ZynHookSwap() override { return Hook("ZynHookSwap", 104); }
