@@ -13,8 +13,11 @@ public:
     virtual uint64_t Ticks() = 0;
     // Handles every pending message.
     virtual void ProcessMessages() = 0;
-    // Handles messages as they come until the clock reaches deadline; never
-    // busy-waits.
+    // Blocks until a message arrives or the clock reaches deadline, whichever
+    // comes first, then handles every pending message; never busy-waits. It
+    // returns early when a message came: a caller that must wait to the
+    // deadline loops, and between two calls can see what the messages
+    // changed (the user's abort, say).
     virtual void WaitUntil(uint64_t deadline) = 0;
 };
 

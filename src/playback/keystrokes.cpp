@@ -72,16 +72,12 @@ void Keystrokes::ReleaseHeld(HeldModifiers& held) {
     }
 }
 
-void Keystrokes::KeyDelayWait() {
-    if (keyDelay_ > 0) delay_(keyDelay_);
-}
+bool Keystrokes::KeyDelayWait() { return keyDelay_ <= 0 || delay_(keyDelay_); }
 
-void Keystrokes::MouseDelayWait() {
-    if (mouseDelay_ > 0) delay_(mouseDelay_);
-}
+bool Keystrokes::MouseDelayWait() { return mouseDelay_ <= 0 || delay_(mouseDelay_); }
 
 void Keystrokes::TypeCharacter(char c, HeldModifiers& held) {
-    KeyDelayWait();
+    if (!KeyDelayWait()) return;
     const unsigned char code = static_cast<unsigned char>(c);
     if (code >= 128) {
         // The ALT keypad enters the character of the ANSI code page, whatever
@@ -133,7 +129,7 @@ void Keystrokes::AltKeypad(const std::string& digits) {
 }
 
 void Keystrokes::Buttons(uint32_t down, uint32_t up, int times) {
-    MouseDelayWait();
+    if (!MouseDelayWait()) return;
     for (int i = 0; i < times; ++i) {
         if (down) input_.Mouse(down, 0, 0, 0);
         if (up) input_.Mouse(up, 0, 0, 0);
@@ -148,14 +144,13 @@ void Keystrokes::MouseMove(const TagMatch& tag) {
     const double yScale = 65535.0 / input_.ScreenHeight();
     const auto dx = static_cast<int32_t>((base.x + tag.Fields.Numbers[0]) * xScale);
     const auto dy = static_cast<int32_t>((base.y + tag.Fields.Numbers[1]) * yScale);
-    MouseDelayWait();
-    input_.Mouse(mouse::kMove | mouse::kAbsolute, dx, dy, 0);
+    if (MouseDelayWait()) input_.Mouse(mouse::kMove | mouse::kAbsolute, dx, dy, 0);
 }
 
 bool Keystrokes::PlayTag(const TagMatch& tag, HeldModifiers& held) {
     const int key = KeyTagVirtualKey(tag.Kind, tag.Index);
     if (key >= 0) {
-        KeyDelayWait();
+        if (!KeyDelayWait()) return true;
         KeyPress(static_cast<uint8_t>(key));
         ReleaseHeld(held);
         return true;
@@ -185,7 +180,7 @@ bool Keystrokes::PlayTag(const TagMatch& tag, HeldModifiers& held) {
             return true;
         case TagKind::AltCode:
         case TagKind::AltCode4: {
-            KeyDelayWait();
+            if (!KeyDelayWait()) return true;
             // The digits as written, leading zeros kept.
             const size_t width = tag.Kind == TagKind::AltCode ? 3 : 4;
             std::string digits = std::to_string(tag.Fields.Numbers[0]);
@@ -193,8 +188,13 @@ bool Keystrokes::PlayTag(const TagMatch& tag, HeldModifiers& held) {
                       digits);
             return true;
         }
-        case TagKind::RightMouse: KeyPress(2); return true;
-        case TagKind::MiddleMouse: KeyPress(4); return true;
+        case TagKind::RightMouse:
+        case TagKind::MiddleMouse:
+            // Keys like the others, and like them they let go of the one-shot
+            // modifiers; only the key delay does not come before them.
+            KeyPress(tag.Kind == TagKind::RightMouse ? 2 : 4);
+            ReleaseHeld(held);
+            return true;
         case TagKind::LeftDown: Buttons(kLeftDown, 0, 1); return true;
         case TagKind::LeftUp: Buttons(0, kLeftUp, 1); return true;
         case TagKind::LeftClick: Buttons(kLeftDown, kLeftUp, 1); return true;
@@ -209,7 +209,7 @@ bool Keystrokes::PlayTag(const TagMatch& tag, HeldModifiers& held) {
         case TagKind::MiddleDoubleClick: Buttons(kMiddleDown, kMiddleUp, 2); return true;
         case TagKind::WheelForward:
         case TagKind::WheelBackward: {
-            MouseDelayWait();
+            if (!MouseDelayWait()) return true;
             const int32_t data = tag.Fields.Numbers[0] * 120;
             input_.Mouse(mouse::kWheel, 0, 0, tag.Kind == TagKind::WheelForward ? data : -data);
             return true;

@@ -20,8 +20,10 @@ struct HeldModifiers {
 
 class Keystrokes {
 public:
-    // delay waits a number of milliseconds scaled by the playback speed.
-    Keystrokes(Input& input, std::function<void(int)> delay) : input_(input), delay_(delay) {}
+    // delay waits a number of milliseconds scaled by the playback speed; it
+    // is false when the user aborted the macro meanwhile, and then the key
+    // or mouse action it came before is not sent.
+    Keystrokes(Input& input, std::function<bool(int)> delay) : input_(input), delay_(delay) {}
 
     // Key and mouse delays, in milliseconds; 0 when off.
     void SetKeyDelay(int ms) { keyDelay_ = ms; }
@@ -44,13 +46,14 @@ public:
     void ReleaseModifiersLeftDown();
 
 private:
-    void KeyDelayWait();
-    void MouseDelayWait();
+    // False when an abort cut the delay short.
+    bool KeyDelayWait();
+    bool MouseDelayWait();
     void MouseMove(const TagMatch& tag);
     void Buttons(uint32_t down, uint32_t up, int times);
 
     Input& input_;
-    std::function<void(int)> delay_;
+    std::function<bool(int)> delay_;
     int keyDelay_ = 0;
     int mouseDelay_ = 0;
     std::bitset<256> down_;  // modifiers the macro holds down

@@ -1,5 +1,6 @@
 #include "playback/player.h"
 
+#include "playback/abortable_wait.h"
 #include "playback/macro_commands.h"
 #include "playback/pause_placement.h"
 #include "playback/repeat_block.h"
@@ -22,7 +23,7 @@ Player::Player(Input& input, Desktop& desktop, MessagePump& pump, PlaybackUi& ui
       store_(store),
       hooks_(hooks),
       host_(host),
-      keys_(input, [this](int ms) { ScaledDelay(ms); }),
+      keys_(input, [this](int ms) { return ScaledDelay(ms); }),
       windows_(desktop, pump, ui),
       waits_(desktop, pump, ui, store.Table(), hooks, keys_, windows_) {}
 
@@ -40,6 +41,9 @@ bool Player::IntoProgram(const std::string& text) {
     running_ = true;
     ui_.SetRunning(true);
     DoMacro(text, 1, 1, 1, true);
+    // An abort ends only the macro it stopped: the pauses a trigger makes
+    // before it starts the next one run their full length.
+    abort_ = false;
     running_ = false;
     ui_.SetRunning(false);
     return true;
@@ -104,7 +108,7 @@ void Player::DoMacro(const std::string& text, int runCount, int counterStart, in
 Player::Outcome Player::PlayTag(const TagMatch& tag, Run& run) {
     if (keys_.PlayTag(tag, run.held)) return Outcome::Played;
     bool endMacro = false;
-    if (windows_.PlayTag(tag, endMacro)) {
+    if (windows_.PlayTag(tag, abort_, endMacro)) {
         if (endMacro) ended_ = true;
         return Outcome::Played;
     }
@@ -128,7 +132,10 @@ Player::Outcome Player::PlayTag(const TagMatch& tag, Run& run) {
             ScaledDelay(f.Numbers[0]);
             break;
         case TagKind::Speed:
-            if (f.RealValid) speed_ = f.Real;
+            // A negative factor is a slip of the pen, taken as no change
+            // rather than as 0, which would drop every delay the macro
+            // relies on.
+            if (f.RealValid && f.Real >= 0) speed_ = f.Real;
             break;
         case TagKind::KeystrokeDelay:
             keys_.SetKeyDelay(f.Numbers[0]);
@@ -246,14 +253,11 @@ void Player::EndStep() {
     if (paused_) ui_.RestoreAfterPause(windows_.Target(), iconicBeforePause_);
 }
 
-void Player::Wait(uint64_t ms) {
-    const uint64_t deadline = pump_.Ticks() + ms;
-    while (pump_.Ticks() < deadline) pump_.WaitUntil(deadline);
-}
+bool Player::Wait(uint64_t ms) { return WaitUnlessAborted(pump_, pump_.Ticks() + ms, abort_); }
 
-void Player::ScaledDelay(int ms) {
-    if (speed_ == 0 || ms <= 0) return;
-    Wait(static_cast<uint64_t>(ms * speed_));
+bool Player::ScaledDelay(int ms) {
+    if (speed_ == 0 || ms <= 0) return true;
+    return Wait(static_cast<uint64_t>(ms * speed_));
 }
 
 void Player::PauseFor(double seconds) {

@@ -55,8 +55,10 @@ public:
 
     WindowCommands& Windows() { return windows_; }
     double SpeedFactor() const { return speed_; }
-    // Waits ms scaled by the speed factor; a factor of 0 does not wait.
-    void ScaledDelay(int ms);
+    // The delays end early when the user aborts the macro meanwhile.
+    // ScaledDelay waits ms scaled by the speed factor (a factor of 0 does
+    // not wait) and is false when an abort cut it short.
+    bool ScaledDelay(int ms);
     void PauseFor(double seconds);
     void PauseForNoSpeed(double seconds);
 
@@ -74,7 +76,7 @@ private:
         LeaveRun,  // the run ends at once, without the end step
     };
 
-    void Wait(uint64_t ms);
+    bool Wait(uint64_t ms);
     Outcome PlayTag(const TagMatch& tag, Run& run);
     Outcome Repeat(const TagMatch& tag, Run& run);
     Outcome Pause(const TagMatch& tag);

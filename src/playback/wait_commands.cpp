@@ -6,6 +6,7 @@
 #include "language/wait_keys.h"
 #include "language/ansi_text.h"
 #include "platform/hook_protocol.h"
+#include "playback/abortable_wait.h"
 #include "platform/virtual_keys.h"
 
 namespace tavrin {
@@ -106,15 +107,18 @@ bool WaitCommands::ProgramRuns(const std::string& upperProgram) {
     return false;
 }
 
-void WaitCommands::WaitForDrain() {
+void WaitCommands::WaitForDrain(const bool& abort) {
     // The marker clears InUse in the hook library as well; a macro started
     // by a trigger must keep it until its own end.
     const bool inUse = table_.Byte(table::InUse) != 0;
     {
         RaisedFlag drain(table_, hooks_, table::WaitDrain);
-        const uint64_t start = pump_.Ticks();
-        while (pump_.Ticks() < start + kBeforeMarkerMs) pump_.WaitUntil(start + kBeforeMarkerMs);
+        if (!WaitUnlessAborted(pump_, pump_.Ticks() + kBeforeMarkerMs, abort)) return;
         keys_.KeyPress(kEndMarkerKey);
+        // Once the marker is on its way an abort does not end the wait: it
+        // lasts as long as the keys sent before the marker take to arrive,
+        // which an abort does not hasten, and the InUse the marker clears
+        // can be put back only after its report.
         const uint64_t deadline = pump_.Ticks() + kDrainLimitMs;
         for (uint64_t now = pump_.Ticks(); table_.Byte(table::WaitDrain) && now < deadline;
              now = pump_.Ticks())
@@ -195,7 +199,7 @@ bool WaitCommands::PlayTag(const TagMatch& tag, bool& abort) {
             return true;
         }
         case TagKind::WaitPlayback:
-            WaitForDrain();
+            WaitForDrain(abort);
             return true;
         default:
             return false;

@@ -55,7 +55,7 @@ private:
     // becomes the target window when retarget is set.
     std::string FrontTitle(bool retarget);
     bool ProgramRuns(const std::string& upperProgram);
-    void WaitForDrain();
+    void WaitForDrain(const bool& abort);
 
     Desktop& desktop_;
     MessagePump& pump_;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "language/ansi_text.h"
+#include "playback/abortable_wait.h"
 
 namespace tavrin {
 
@@ -72,18 +73,19 @@ void WindowCommands::WindowNotFound(const std::string& caption, const std::strin
                                 "\" could not be found on your computer. Macro will abort.");
 }
 
-bool WindowCommands::WaitForWindow(const std::string& title, int seconds) {
+bool WindowCommands::WaitForWindow(const std::string& title, int seconds, const bool& abort) {
     const uint64_t deadline = pump_.Ticks() + static_cast<uint64_t>(seconds) * 1000;
-    while (!ActivateIt(title)) {
+    while (!abort && !ActivateIt(title)) {
         const uint64_t now = pump_.Ticks();
         if (now >= deadline) return false;
         pump_.WaitUntil(std::min(deadline, now + kWindowPollMs));
     }
-    return true;
+    return !abort;
 }
 
 bool WindowCommands::Launch(const std::string& program, const std::string& parameters,
-                            bool wait, const std::string& waitTitle, int delaySeconds) {
+                            bool wait, const std::string& waitTitle, int delaySeconds,
+                            const bool& abort) {
     const int result = desktop_.Open(program, parameters);
     if (result <= 32) {
         ui_.DoAMessage("Launch Error", "\"" + program + "\" failed to launch because " +
@@ -91,12 +93,15 @@ bool WindowCommands::Launch(const std::string& program, const std::string& param
         return false;
     }
     if (!wait) return true;
-    if (!WaitForWindow(waitTitle, kLaunchWaitSeconds)) {
+    const bool found = WaitForWindow(waitTitle, kLaunchWaitSeconds, abort);
+    // An abort is no failure of the launch: the macro stops at its next step
+    // with the abort message.
+    if (abort) return true;
+    if (!found) {
         WindowNotFound("Launch Failed", waitTitle);
         return false;
     }
-    const uint64_t deadline = pump_.Ticks() + static_cast<uint64_t>(delaySeconds) * 1000;
-    while (pump_.Ticks() < deadline) pump_.WaitUntil(deadline);
+    WaitUnlessAborted(pump_, pump_.Ticks() + static_cast<uint64_t>(delaySeconds) * 1000, abort);
     return true;
 }
 
@@ -106,7 +111,7 @@ WindowId WindowCommands::Find(const TagFields& f) {
     return title.empty() ? 0 : GetWinHandle(title);
 }
 
-bool WindowCommands::PlayTag(const TagMatch& tag, bool& endMacro) {
+bool WindowCommands::PlayTag(const TagMatch& tag, const bool& abort, bool& endMacro) {
     const TagFields& f = tag.Fields;
     switch (tag.Kind) {
         case TagKind::Activate:
@@ -116,14 +121,14 @@ bool WindowCommands::PlayTag(const TagMatch& tag, bool& endMacro) {
             endMacro = true;
             return true;
         case TagKind::Launch:
-            endMacro = !Launch(f.Texts[0], f.Texts[1], false, "", 0);
+            endMacro = !Launch(f.Texts[0], f.Texts[1], false, "", 0, abort);
             return true;
         case TagKind::LaunchYes:
             if (ActivateIt(f.Texts[0].substr(0, kLaunchTitleChars))) return true;
             [[fallthrough]];
         case TagKind::LaunchNo:
             endMacro = !Launch(f.Texts[1], f.Texts[2], true, f.Texts[0].substr(0, kLaunchTitleChars),
-                               f.Numbers[0]);
+                               f.Numbers[0], abort);
             return true;
         default:
             break;

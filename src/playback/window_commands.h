@@ -34,14 +34,16 @@ public:
     void SetTarget(WindowId w) { target_ = w; }
 
     // Plays a window or program tag; false when the tag is none of these.
+    // abort is the macro's abort flag: a launch stops waiting when it is set.
     // endMacro is set when a failure ends the whole macro.
-    bool PlayTag(const TagMatch& tag, bool& endMacro);
+    bool PlayTag(const TagMatch& tag, const bool& abort, bool& endMacro);
 
 private:
     WindowId Find(const TagFields& f);
+    // False when the launch failed and ends the macro.
     bool Launch(const std::string& program, const std::string& parameters, bool wait,
-                const std::string& waitTitle, int delaySeconds);
-    bool WaitForWindow(const std::string& title, int seconds);
+                const std::string& waitTitle, int delaySeconds, const bool& abort);
+    bool WaitForWindow(const std::string& title, int seconds, const bool& abort);
     void WindowNotFound(const std::string& caption, const std::string& title);
 
     Desktop& desktop_;

@@ -9,6 +9,7 @@ namespace tavrin {
 namespace {
 
 using Events = std::vector<std::string>;
+const char* const kAbortMessage = "Macro Abort: Tavrin 99 macro has been aborted.";
 
 class PlaybackTest : public ::testing::Test, protected PlaybackRig {
 protected:
@@ -37,6 +38,13 @@ TEST_F(PlaybackTest, ModifierTags) {
     EXPECT_EQ(Play("<ALT><ALT>"), (Events{"down 18", "up 18"}));
     EXPECT_EQ(Play("<CTLD>"), (Events{"down 17"})) << "a normal end leaves Ctrl down";
     EXPECT_EQ(Play("<CTRL><F4>"), (Events{"down 17", "down 115", "up 115", "up 17"}));
+    // The mouse-button keys release a one-shot modifier like any key, leave
+    // Ctrl held by its own tag down, and have no key delay.
+    pump.waits.clear();
+    EXPECT_EQ(Play("<SPKEY:0100><SHIFT><RIGHT MOUSE><CTLD><ALT><MIDDLE MOUSE>"),
+              (Events{"down 16", "down 2", "up 2", "up 16", "down 17", "down 18", "down 4", "up 4",
+                      "up 18"}));
+    EXPECT_TRUE(pump.waits.empty());
     EXPECT_EQ(Play("<ALT:065><ALT4:0233>"),
               (Events{"down 18", "down 96", "up 96", "down 102", "up 102", "down 101", "up 101",
                       "up 18", "down 18", "down 96", "up 96", "down 98", "up 98", "down 99",
@@ -86,13 +94,47 @@ TEST_F(PlaybackTest, DelaysWaitOnTheClockAndSpeedZeroSkipsThem) {
     EXPECT_EQ(pump.waits, (std::vector<uint64_t>{50}));
 }
 
+TEST_F(PlaybackTest, ANegativeSpeedIsIgnored) {
+    pump.waits.clear();
+    Play("<SPEED:-1.00><MSD:0100><SPEED:02.00><SPEED:-0.50><MSD:0100><DELAY:01.00>");
+    EXPECT_EQ(pump.waits, (std::vector<uint64_t>{100, 200, 2000}));
+    EXPECT_EQ(player.SpeedFactor(), 2.0);
+}
+
+TEST_F(PlaybackTest, AnAbortEndsEveryWaitAtOnce) {
+    desktop.opens["notepad.exe"] = {9, "Untitled - Notepad", 0};
+    const std::string waits[] = {
+        "<DELAY:60.00>",
+        "<SPEED:02.00><MSD:9999>",
+        "<SPKEY:9999>",        // the key delay before b
+        "<SPMSE:9999><LCLK>",  // the mouse delay before the click
+        "<LAUNCHNO:60Notepad<LAUNCH:notepad.exe>",  // the pause after its window came
+        "<LAUNCHNO:00Nowhere<LAUNCH:calc.exe>",     // the wait for a window that never comes
+        "<WAITWIN:000:Nowhere>",
+    };
+    for (const std::string& wait : waits) {
+        ui.messages.clear();
+        const uint64_t start = pump.now;
+        pump.At(start + 1050, [&] { player.Abort(); });  // between two polls of a wait
+        EXPECT_EQ(Play("a" + wait + "bc"), (Events{"down 65", "up 65"})) << wait;
+        EXPECT_EQ(pump.now - start, 1050u) << wait;
+        EXPECT_EQ(ui.messages, std::vector<std::string>{kAbortMessage}) << wait;
+    }
+
+    // A trigger's own pauses before its macro starts are not cut short by
+    // the abort of the one before.
+    const uint64_t before = pump.now;
+    player.PauseForNoSpeed(0.25);
+    EXPECT_EQ(pump.now - before, 250u);
+}
+
 TEST_F(PlaybackTest, AbortShowsItsMessageAndLetsGoOfHeldModifiers) {
     input.afterEvent = [&] {
         if (input.events.size() == 4) player.Abort();  // after "a" is pressed
     };
     Events e = Play("<CTLD><SHFD>abc");
     EXPECT_EQ(e, (Events{"down 17", "down 16", "down 65", "up 65", "up 16", "up 17"}));
-    EXPECT_EQ(ui.messages, (std::vector<std::string>{"Macro Abort: Tavrin 99 macro has been aborted."}));
+    EXPECT_EQ(ui.messages, std::vector<std::string>{kAbortMessage});
 
     input.afterEvent = nullptr;
     EXPECT_EQ(Play("b"), (Events{"down 66", "up 66"})) << "the next macro plays normally";

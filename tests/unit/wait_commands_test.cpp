@@ -245,6 +245,13 @@ TEST_F(WaitTest, PlaybackWaitSendsTheMarkerAndEndsOnItsReport) {
     EXPECT_EQ(Play("<WAITPB>"), 100u + 30000u);
     EXPECT_EQ(table.Byte(table::WaitDrain), 0);
     EXPECT_EQ(hooks.calls, (Strings{"ZynUpWaits count=0", "ZynUpWaits count=0"}));
+
+    // An abort before the marker is sent: no marker, no wait for it.
+    pump.onMessages = nullptr;
+    pump.At(pump.now + 50, [&] { player.Abort(); });
+    EXPECT_EQ(Play("<WAITPB>x"), 50u);
+    EXPECT_TRUE(input.events.empty());
+    EXPECT_EQ(table.Byte(table::WaitDrain), 0);
 }
 
 }  // namespace
