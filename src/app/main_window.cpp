@@ -10,6 +10,7 @@
 #include "platform/hook_protocol.h"
 #include "store/macro_record.h"
 #include "triggers/window_activation.h"
+#include "ui/modal_dialog.h"
 
 namespace tavrin {
 
@@ -182,6 +183,7 @@ void TMainWin::FormCreate() {
     MacroStore& store = app_.store;
     store.LoadMacroFile(s.CurrentFile);
     app_.messages.SetOwner(hwnd_);
+    app_.playbackUi.SetOwner(hwnd_);
     CreateList();
 
     OSVERSIONINFOA version{};
@@ -298,6 +300,8 @@ void TMainWin::OnCommand(int id) {
         {kMenuShowDate, &TMainWin::MenuShowDateClick},
         {kMenuDisableSaver, &TMainWin::MenuDisableSaverClick},
         {kMenuQuillets, &TMainWin::MenuQuilletsClick},
+        {kMenuSettings, &TMainWin::MenuSettingsClick},
+        {kMenuAppearance, &TMainWin::MenuAppearanceClick},
         {kMenuKeyHooks, &TMainWin::MenuKeyHooksClick},
         {kMenuMouseHooks, &TMainWin::MenuMouseHooksClick},
     };
@@ -362,6 +366,7 @@ void TMainWin::AppDeactivate() {
         return;
     }
     if (terminating_ || closing_ || !TrayOrHide()) return;
+    if (ModalDialog::OpenCount() > 0) return;  // a pause included
     HideProgram();
 }
 

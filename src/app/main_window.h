@@ -4,6 +4,7 @@
 // messages, the timers and the window commands.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "app/app_context.h"
@@ -79,6 +80,8 @@ private:
     void MenuDisableSaverClick();
     void MenuLastFileClick(int k);
     void MenuQuilletsClick();
+    void MenuSettingsClick();
+    void MenuAppearanceClick();
     void MenuKeyHooksClick();
     void MenuMouseHooksClick();
 
@@ -92,6 +95,11 @@ private:
     void PlayWithoutTrigger(int n);
     // Plays a record through the start sequence as macro n.
     void PlayRecord(int n, const MacroRecord& record);
+
+    // What "Settings" and "Appearance" ask of parts of the main window that
+    // are still to come; each part sets its callback when it is built.
+    std::function<void(bool active)> setTrayIconActive_;     // the main tray icon
+    std::function<void(bool speedButtons)> showSpeedButtons_;  // or the lettered buttons
 
     AppContext& app_;
     Player player_;

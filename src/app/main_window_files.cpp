@@ -86,10 +86,10 @@ void TMainWin::RefreshAfterLoad() {
 void TMainWin::SetMenuLastFiles() {
     const LastFilesMenu model = tavrin::SetMenuLastFiles(app_.settings.LastFile);
     HMENU file = GetSubMenu(menu_, 0);
-    // The recent items are rebuilt after the "Open" item each time.
+    // The recent items are rebuilt at the end of the menu each time.
     for (int id = kMenuLastFile1; id < kMenuLastFile1 + 5; ++id) DeleteMenu(file, id, MF_BYCOMMAND);
     DeleteMenu(file, kMenuLastFileSeparator, MF_BYCOMMAND);
-    UINT position = 2;
+    UINT position = GetMenuItemCount(file);
     if (model.separatorVisible)
         InsertMenuA(file, position++, MF_BYPOSITION | MF_SEPARATOR, kMenuLastFileSeparator, nullptr);
     for (int k = 0; k < 5; ++k) {

@@ -1,15 +1,25 @@
 #pragma once
+#include <windows.h>
+
 #include <string>
 
 #include "platform/playback_ui.h"
+#include "store/settings.h"
 
 namespace tavrin {
 
+class PauseDialog;
+
 // The playback windows: the notice is a stay-on-top message box; the text
-// box, the pause dialog and the repeat prompt are small windows of their own.
-// The tray icon's running state waits for the tray icon.
+// box, the pause dialog and the repeat prompt are dialogs over the main
+// window, which the pause hides while it is open. The hidden display mode
+// is "Use Hide". The tray icon's running state waits for the tray icon.
 class Win32PlaybackUi : public PlaybackUi {
 public:
+    explicit Win32PlaybackUi(const Settings& settings) : settings_(settings) {}
+    // The main window, once it exists.
+    void SetOwner(HWND owner) { owner_ = owner; }
+
     void DoAMessage(const std::string& title, const std::string& text) override;
     void MyMessage(const std::string& title, const std::string& text) override;
     void SetRunning(bool) override {}
@@ -19,9 +29,11 @@ public:
     uint16_t DoRepPrompt() override;
 
 private:
+    const Settings& settings_;
+    HWND owner_ = nullptr;
     bool noticeOpen_ = false;
     bool textBoxOpen_ = false;
-    void* pauseWindow_ = nullptr;  // the open pause dialog
+    tavrin::PauseDialog* pause_ = nullptr;  // the open pause dialog
 };
 
 }  // namespace tavrin

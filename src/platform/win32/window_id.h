@@ -1,0 +1,14 @@
+#pragma once
+// The portable core names windows by number; these are their handles.
+#include <windows.h>
+
+#include <cstdint>
+
+#include "platform/desktop.h"
+
+namespace tavrin {
+
+inline HWND ToHwnd(WindowId w) { return reinterpret_cast<HWND>(static_cast<uintptr_t>(w)); }
+inline WindowId ToId(HWND h) { return static_cast<WindowId>(reinterpret_cast<uintptr_t>(h)); }
+
+}  // namespace tavrin
