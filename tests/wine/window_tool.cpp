@@ -3,6 +3,7 @@
 //   window_tool count <title part>   prints how many top-level windows match
 //   window_tool text <title part>    prints the text of its "Edit" child (as
 //                                    Notepad's), bytes as they are, CR LF kept
+//   window_tool enabled <title part> prints 1 when it takes input, else 0
 //   window_tool front                prints the title of the foreground window
 //   window_tool press <title part> <caption>   clicks that button of the window
 #include <fcntl.h>
@@ -80,7 +81,7 @@ int main(int argc, char** argv) {
     if (argc == 4 && std::strcmp(argv[1], "press") == 0) return PressButton(argv[2], argv[3]);
     if (argc != 3) {
         std::fprintf(stderr,
-                     "usage: window_tool close|count|text <title part> | front | "
+                     "usage: window_tool close|count|enabled|text <title part> | front | "
                      "press <title part> <button caption>\n");
         return 2;
     }
@@ -90,6 +91,10 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (std::strcmp(argv[1], "text") == 0) return PrintEditText(windows);
+    if (std::strcmp(argv[1], "enabled") == 0 && !windows.empty()) {
+        std::printf("%d\n", IsWindowEnabled(windows[0]) ? 1 : 0);
+        return 0;
+    }
     if (std::strcmp(argv[1], "close") == 0 && !windows.empty()) {
         PostMessageA(windows[0], WM_CLOSE, 0, 0);
         return 0;
