@@ -1,7 +1,8 @@
 # The playback windows over Notepad: the repeat prompt refuses "-1" with its
 # "Error" box and stays open until it holds a count; it and the text box hold
-# the main window still while they are open; the pause hides the main window
-# and shows it again when the macro ends; the macro types around them all.
+# the main window still while they are open; the pause hides the minimised
+# main window and shows it minimised again when the macro ends; the macro
+# types around them all.
 . "$HERE/lib.sh"
 fresh_program_dir src/app/QORVIL.EXE src/hooklib/ZYNHOOK.DLL tests/wine/store_probe.exe \
     tests/wine/window_tool.exe
@@ -13,6 +14,11 @@ add_macro "prompts" 159 'a<PROMPTREP>x<ENDREP><TBOX:<HEAD:Box Title>line one
 line two>b<PAUSE:100:120:wait here>c'                                   # 5: Ctrl+Alt+P
 start_program
 wait_for_trace "hooks installed"
+run_probe window_tool.exe minimize "$main" || fail "no main window"
+for _ in $(seq 50); do
+    [ "$(run_probe window_tool.exe iconic "$main" | tr -d '\r')" = 1 ] && break
+    sleep 0.1
+done
 start_notepad
 
 main_disabled() {
@@ -50,5 +56,7 @@ printf 'axxbc' >"$PROGRAM_DIR/expected.txt"
 wait_for_text "Untitled - Notepad" "$PROGRAM_DIR/expected.txt" \
     || fail "Notepad holds \"$(cat "$PROGRAM_DIR/expected.txt.got")\", expected \"axxbc\""
 wait_for_windows "$main" || fail "the main window stays hidden after the pause"
+[ "$(run_probe window_tool.exe iconic "$main" | tr -d '\r')" = 1 ] \
+    || fail "the main window, minimised before the pause, is not minimised after it"
 [ "$(run_probe window_tool.exe enabled "$main" | tr -d '\r')" = 1 ] \
     || fail "the main window stays disabled after the macro"

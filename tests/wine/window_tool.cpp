@@ -4,6 +4,8 @@
 //   window_tool text <title part>    prints the text of its "Edit" child (as
 //                                    Notepad's), bytes as they are, CR LF kept
 //   window_tool enabled <title part> prints 1 when it takes input, else 0
+//   window_tool iconic <title part>  prints 1 when it is minimised, else 0
+//   window_tool minimize <title part>  minimises it
 //   window_tool front                prints the title of the foreground window
 //   window_tool press <title part> <caption>   clicks that button of the window
 #include <fcntl.h>
@@ -81,8 +83,8 @@ int main(int argc, char** argv) {
     if (argc == 4 && std::strcmp(argv[1], "press") == 0) return PressButton(argv[2], argv[3]);
     if (argc != 3) {
         std::fprintf(stderr,
-                     "usage: window_tool close|count|enabled|text <title part> | front | "
-                     "press <title part> <button caption>\n");
+                     "usage: window_tool close|count|enabled|iconic|minimize|text <title part> | "
+                     "front | press <title part> <button caption>\n");
         return 2;
     }
     std::vector<HWND> windows = WindowsTitled(argv[2]);
@@ -91,11 +93,20 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (std::strcmp(argv[1], "text") == 0) return PrintEditText(windows);
-    if (std::strcmp(argv[1], "enabled") == 0 && !windows.empty()) {
+    if (windows.empty()) return 1;
+    if (std::strcmp(argv[1], "enabled") == 0) {
         std::printf("%d\n", IsWindowEnabled(windows[0]) ? 1 : 0);
         return 0;
     }
-    if (std::strcmp(argv[1], "close") == 0 && !windows.empty()) {
+    if (std::strcmp(argv[1], "iconic") == 0) {
+        std::printf("%d\n", IsIconic(windows[0]) ? 1 : 0);
+        return 0;
+    }
+    if (std::strcmp(argv[1], "minimize") == 0) {
+        ShowWindowAsync(windows[0], SW_MINIMIZE);
+        return 0;
+    }
+    if (std::strcmp(argv[1], "close") == 0) {
         PostMessageA(windows[0], WM_CLOSE, 0, 0);
         return 0;
     }
