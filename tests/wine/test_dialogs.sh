@@ -2,9 +2,13 @@
 # they hold the main window still (disabled; its own menu keys and clicks
 # do nothing) until they close; a refused width keeps "Appearance" open;
 # what "Quillet Options", "Settings" and "Appearance" changed is in KELDA.INI
-# once the program has closed.
+# once the program has closed. A recent file opens by its number in "&File".
 . "$HERE/lib.sh"
-fresh_program_dir src/app/QORVIL.EXE src/hooklib/ZYNHOOK.DLL tests/wine/window_tool.exe
+fresh_program_dir src/app/QORVIL.EXE src/hooklib/ZYNHOOK.DLL tests/wine/window_tool.exe \
+    tests/wine/store_probe.exe
+run_probe store_probe.exe add 'C:\tavrin\OTHER.ZYN' "other" 30000 "other" >/dev/null \
+    || fail "cannot make OTHER.ZYN"
+printf '[Misc]\r\nLast File 1=C:\\tavrin\\OTHER.ZYN\r\n' >"$WINDOWS_DIR/KELDA.INI"
 trap 'stop_started $PROGRAM_PID' EXIT
 main="Tavrin 99 (KELDA)"
 
@@ -85,12 +89,20 @@ xdotool type "77"
 xdotool key Return
 wait_for_windows "Appearance" 0 || fail "Enter did not close \"Appearance\""
 
-run_probe window_tool.exe close "$main"
+# The first recent file by its number.
+focus_window "$window" "$main"
+xdotool key alt+f
+sleep 0.5
+xdotool key 1
+wait_for_windows "Tavrin 99 (OTHER)" || fail "\"&1\" of \"&File\" did not open OTHER.ZYN"
+
+run_probe window_tool.exe close "Tavrin 99 (OTHER)"
 wait_for_exit "$PROGRAM_PID" || fail "the program did not end on close"
 PROGRAM_PID=""
 ini=$(settings_file)
 [ -n "$ini" ] || fail "no KELDA.INI"
 tr -d '\r' <"$ini" >"$PROGRAM_DIR/kelda.txt"
-for line in 'Case Sensative=No' 'Use Close=Yes' 'Col 1 Width=77' 'Col 2 Width=239'; do
+for line in 'Case Sensative=No' 'Use Close=Yes' 'Col 1 Width=77' 'Col 2 Width=239' \
+    'Current File=C:\tavrin\OTHER.ZYN' 'Last File 1=C:\tavrin\KELDA.ZYN'; do
     grep -qxF "$line" "$PROGRAM_DIR/kelda.txt" || fail "KELDA.INI lacks the line: $line"
 done
