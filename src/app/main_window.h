@@ -1,6 +1,6 @@
 #pragma once
 // TMainWin: the program's one permanent window. For now it shows a plain list
-// of the macros, the file and view menus, and handles the hook library's
+// of the macros and the menu bar, and handles the hook library's
 // messages, the timers and the window commands.
 #include <windows.h>
 

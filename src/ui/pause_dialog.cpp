@@ -39,7 +39,7 @@ bool PauseDialog::OnInit() {
 
 void PauseDialog::OnActivate() {
     SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    if (HWND target = ToHwnd(request_.target)) SetForegroundWindow(GetAncestor(target, GA_ROOT));
+    ForegroundTopLevel(request_.target);
 }
 
 }  // namespace tavrin

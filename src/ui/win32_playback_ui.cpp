@@ -7,14 +7,6 @@
 
 namespace tavrin {
 
-namespace {
-
-void BringToFront(WindowId window) {
-    if (HWND top = GetAncestor(ToHwnd(window), GA_ROOT)) SetForegroundWindow(top);
-}
-
-}  // namespace
-
 void Win32PlaybackUi::DoAMessage(const std::string& title, const std::string& text) {
     if (noticeOpen_) return;  // notices never stack
     noticeOpen_ = true;
@@ -47,7 +39,7 @@ PauseOutcome Win32PlaybackUi::PauseDialog(const PauseRequest& request) {
     pause_ = &dialog;
     outcome.resume = dialog.Create(owner_) == IDOK;
     pause_ = nullptr;
-    if (!settings_.UseHide) BringToFront(request.target);
+    if (!settings_.UseHide) ForegroundTopLevel(request.target);
     return outcome;
 }
 
@@ -58,7 +50,7 @@ void Win32PlaybackUi::ResumePause() {
 void Win32PlaybackUi::RestoreAfterPause(WindowId target, bool iconicBeforePause) {
     if (settings_.UseHide) return;
     if (owner_) ShowWindow(owner_, iconicBeforePause ? SW_SHOWMINNOACTIVE : SW_SHOWNA);
-    BringToFront(target);
+    ForegroundTopLevel(target);
 }
 
 uint16_t Win32PlaybackUi::DoRepPrompt() {
