@@ -3,13 +3,16 @@
 # do nothing) until they close; a refused width keeps "Appearance" open;
 # what "Quillet Options", "Settings" and "Appearance" changed is in KELDA.INI
 # once the program has closed. A recent file opens by its number in "&File".
+# In tray mode the program hides when another program takes the focus, but
+# not while one of its dialogs is open.
 . "$HERE/lib.sh"
 fresh_program_dir src/app/QORVIL.EXE src/hooklib/ZYNHOOK.DLL tests/wine/window_tool.exe \
     tests/wine/store_probe.exe
 run_probe store_probe.exe add 'C:\tavrin\OTHER.ZYN' "other" 30000 "other" >/dev/null \
     || fail "cannot make OTHER.ZYN"
 printf '[Misc]\r\nLast File 1=C:\\tavrin\\OTHER.ZYN\r\n' >"$WINDOWS_DIR/KELDA.INI"
-trap 'stop_started $PROGRAM_PID' EXIT
+STARTED=()
+trap 'stop_started "${STARTED[@]}" $PROGRAM_PID' EXIT
 main="Tavrin 99 (KELDA)"
 
 start_program
@@ -106,3 +109,24 @@ for line in 'Case Sensative=No' 'Use Close=Yes' 'Col 1 Width=77' 'Col 2 Width=23
     'Current File=C:\tavrin\OTHER.ZYN' 'Last File 1=C:\tavrin\KELDA.ZYN'; do
     grep -qxF "$line" "$PROGRAM_DIR/kelda.txt" || fail "KELDA.INI lacks the line: $line"
 done
+
+# Tray mode for this run ("/S"): Ctrl+Alt+Shift+W brings the main window up.
+rm -f "$TRACE"
+start_program /S
+wait_for_trace "hooks installed"
+main="Tavrin 99 (OTHER)"
+start_notepad
+xdotool key ctrl+alt+shift+w
+wait_for_trace "activated"
+wait_for_windows "$main" || fail "Ctrl+Alt+Shift+W did not show the main window"
+window=$(xdotool search --name "Tavrin 99 \(OTHER\)" | head -n 1)
+open_dialog s "Quillet Options"
+focus_window "$NOTEPAD" "Untitled - Notepad"
+sleep 1
+[ "$(run_probe window_tool.exe count "$main" | tr -d '\r')" = 1 ] \
+    || fail "the main window hid while \"Quillet Options\" was open"
+run_probe window_tool.exe press "Quillet Options" "&Cancel" || fail "no Cancel button"
+wait_for_windows "Quillet Options" 0 || fail "\"Quillet Options\" did not close"
+focus_window "$window" "$main"
+focus_window "$NOTEPAD" "Untitled - Notepad"
+wait_for_windows "$main" 0 || fail "in tray mode the main window stays when Notepad takes the focus"
