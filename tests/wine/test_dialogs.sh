@@ -91,6 +91,8 @@ to_front "Appearance"
 xdotool type "77"
 xdotool key Return
 wait_for_windows "Appearance" 0 || fail "Enter did not close \"Appearance\""
+widths=$(run_probe window_tool.exe columns "$main" | tr -d '\r')
+[ "${widths#* }" = "77 239 138" ] || fail "the macro list's columns are $widths"
 
 # The first recent file by its number.
 focus_window "$window" "$main"

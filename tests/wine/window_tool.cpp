@@ -6,11 +6,14 @@
 //   window_tool enabled <title part> prints 1 when it takes input, else 0
 //   window_tool iconic <title part>  prints 1 when it is minimised, else 0
 //   window_tool minimize <title part>  minimises it
+//   window_tool columns <title part> prints the column widths of its list view
 //   window_tool front                prints the title of the foreground window
 //   window_tool press <title part> <caption>   clicks that button of the window
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cstring>
@@ -83,7 +86,8 @@ int main(int argc, char** argv) {
     if (argc == 4 && std::strcmp(argv[1], "press") == 0) return PressButton(argv[2], argv[3]);
     if (argc != 3) {
         std::fprintf(stderr,
-                     "usage: window_tool close|count|enabled|iconic|minimize|text <title part> | "
+                     "usage: window_tool close|columns|count|enabled|iconic|minimize|text "
+                     "<title part> | "
                      "front | press <title part> <button caption>\n");
         return 2;
     }
@@ -100,6 +104,19 @@ int main(int argc, char** argv) {
     }
     if (std::strcmp(argv[1], "iconic") == 0) {
         std::printf("%d\n", IsIconic(windows[0]) ? 1 : 0);
+        return 0;
+    }
+    if (std::strcmp(argv[1], "columns") == 0) {
+        HWND list = FindWindowExA(windows[0], nullptr, "SysListView32", nullptr);
+        if (!list) return 1;
+        // These messages carry no pointer, so they work across processes.
+        HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+        const LRESULT count = SendMessageA(header, HDM_GETITEMCOUNT, 0, 0);
+        for (LRESULT c = 0; c < count; ++c) {
+            std::printf(c ? " %ld" : "%ld",
+                        static_cast<long>(SendMessageA(list, LVM_GETCOLUMNWIDTH, c, 0)));
+        }
+        std::printf("\n");
         return 0;
     }
     if (std::strcmp(argv[1], "minimize") == 0) {
