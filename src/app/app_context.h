@@ -9,7 +9,6 @@
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_input.h"
 #include "platform/win32/win32_message_pump.h"
-#include "platform/win32/win32_playback_ui.h"
 #include "platform/win32/win32_profile.h"
 #include "platform/win32/win32_sound.h"
 #include "platform/win32/win32_timers.h"
@@ -17,6 +16,7 @@
 #include "startup/command_line.h"
 #include "store/macro_store.h"
 #include "store/settings.h"
+#include "ui/win32_playback_ui.h"
 
 namespace tavrin {
 
@@ -25,7 +25,8 @@ struct AppContext {
         : hooks(hookLibrary),
           programFolder(std::move(folder)),
           store(files, hooks, messages, clock, programFolder, settings.CurrentFile),
-          input(pump) {}
+          input(pump),
+          playbackUi(settings) {}
 
     HookLibrary& hooks;
     std::string programFolder;

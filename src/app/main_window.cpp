@@ -46,6 +46,7 @@ bool TMainWin::Create(HINSTANCE instance) {
                             this);
     if (!hwnd_) return false;
     app_.messages.SetOwner(hwnd_);
+    app_.playbackUi.SetOwner(hwnd_);
     app_.timers.SetOwner(hwnd_);
     app_.desktop.SetOwner(hwnd_);
     list_.Create(hwnd_, s);
@@ -215,6 +216,8 @@ void TMainWin::OnCommand(int id) {
         {kMenuShowDate, &TMainWin::MenuShowDateClick},
         {kMenuDisableSaver, &TMainWin::MenuDisableSaverClick},
         {kMenuQuillets, &TMainWin::MenuQuilletsClick},
+        {kMenuSettings, &TMainWin::MenuSettingsClick},
+        {kMenuAppearance, &TMainWin::MenuAppearanceClick},
         {kMenuKeyHooks, &TMainWin::MenuKeyHooksClick},
         {kMenuMouseHooks, &TMainWin::MenuMouseHooksClick},
         {kMenuActivate, &TMainWin::MenuActivateClick},

@@ -74,6 +74,8 @@ private:
 
     // The option dialogs (main_window_dialogs.cpp).
     void MenuQuilletsClick();
+    void MenuSettingsClick();
+    void MenuAppearanceClick();
 
     AppContext& app_;
     MainController controller_;

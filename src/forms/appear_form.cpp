@@ -1,19 +1,19 @@
 #include "forms/appear_form.h"
 
-#include <charconv>
 #include <cstdint>
-#include <system_error>
+
+#include "forms/number_text.h"
 
 namespace tavrin {
 
 namespace {
 
-// A width is plain decimal digits (no sign, no spaces) with a value above 0.
+// A width is plain decimal digits with a value above 0.
 bool ParseWidth(const std::string& text, int32_t& width) {
-    const char* end = text.data() + text.size();
-    if (text.empty() || text[0] < '0' || text[0] > '9') return false;
-    auto [ptr, ec] = std::from_chars(text.data(), end, width);
-    return ec == std::errc() && ptr == end && width > 0;
+    long long value = 0;
+    if (!ParseDigits(text, value) || value <= 0 || value > INT32_MAX) return false;
+    width = static_cast<int32_t>(value);
+    return true;
 }
 
 }  // namespace

@@ -10,7 +10,6 @@
 
 namespace tavrin {
 
-constexpr char kAppearCaption[] = "Appearance";
 constexpr size_t kColumnWidthChars = 4;  // longest text of a width field
 
 struct AppearCheck {

@@ -5,13 +5,6 @@
 
 namespace tavrin {
 
-constexpr char kPreferenceCaption[] = "Settings";
-constexpr char kVisibilityGroup[] = "Program Visibility";
-constexpr char kShowInTaskbarText[] = "Show In &Taskbar";
-constexpr char kShowInTrayText[] = "Show In &System Tray";
-constexpr char kCompletelyHideText[] = "Completely &Hide";
-constexpr char kCloseButtonHidesText[] = "&Make the \"Close Button\" hide or minimize Tavrin";
-
 enum class Visibility { Taskbar, SystemTray, CompletelyHide };
 
 // What the main window changes after "&Ok".

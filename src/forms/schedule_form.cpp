@@ -1,25 +1,16 @@
 #include "forms/schedule_form.h"
 
 #include <algorithm>
-#include <charconv>
-#include <system_error>
 
+#include "forms/number_text.h"
 #include "triggers/schedule.h"
 
 namespace tavrin {
 
 namespace {
 
-// A number is plain decimal digits: no sign, no spaces.
-bool ParseNumber(const std::string& text, long long& value) {
-    if (text.empty() || text[0] < '0' || text[0] > '9') return false;
-    const char* end = text.data() + text.size();
-    auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    return ec == std::errc() && ptr == end;
-}
-
 bool InRange(const std::string& text, long long low, long long high, long long& value) {
-    return ParseNumber(text, value) && value >= low && value <= high;
+    return ParseDigits(text, value) && value >= low && value <= high;
 }
 
 ScheduleCheck Failed(const char* message, ScheduleField focus) {

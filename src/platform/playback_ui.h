@@ -36,8 +36,10 @@ public:
     // Shows or clears "Macro Is Running" on the tray icon.
     virtual void SetRunning(bool running) = 0;
 
-    // The modal pause dialog; the application window is shown around it and
-    // the target window brought back to the front after it.
+    // The modal pause dialog. The main window is hidden while it is open
+    // (restored first when minimised, which the outcome reports) and the
+    // target window brought back to the front after it; neither in the
+    // hidden display mode.
     virtual PauseOutcome PauseDialog(const PauseRequest& request) = 0;
     // Closes an open pause dialog as Resume does; nothing when none is open.
     virtual void ResumePause() = 0;

@@ -12,7 +12,7 @@ namespace tavrin {
 
 namespace {
 
-constexpr char kPunctuation[] = "!#$%&*+,-./;<=>?@^_";
+constexpr char kPunctuation[] = "!#$%&'*+,-./;<=>?@^_";
 
 }  // namespace
 

@@ -7,6 +7,7 @@
 #include "forms/hot_key_check.h"
 #include "forms/preference_form.h"
 #include "forms/quillet_options_form.h"
+#include "forms/repeat_prompt_form.h"
 #include "store/settings.h"
 
 namespace tavrin {
@@ -121,11 +122,26 @@ TEST(QuilletOptionsForm, ShowsSuffixInvertedAndChecksThePrefix) {
     form.UsePrefixKeys = true;
     form.PrefixKeys = " ;:";
     EXPECT_EQ(form.PrefixKeysError().substr(0, 45), "The Prefix Keys has invalid characters in it.");
+    form.PrefixKeys = "'";
+    EXPECT_EQ(form.PrefixKeysError(), "") << "the message lists ' as valid";
     form.PrefixKeys = " ;; ";
     EXPECT_EQ(form.PrefixKeysError(), "");
     form.OkButtonClick(s);
     EXPECT_FALSE(s.UseSuffix);
     EXPECT_EQ(s.PrefixKeys, ";;");
+}
+
+TEST(RepeatPrompt, TakesOnlyAWholeNumberFromOne) {
+    for (const char* text : {"-1", "0", "0000", "", "   ", "abc", "1.5", "+3", "2x", "1 2"}) {
+        const RepeatCheck check = CheckRepeatCount(text);
+        EXPECT_FALSE(check.Ok) << text;
+        EXPECT_EQ(check.Title, "Error");
+        EXPECT_EQ(check.Message, "Invalid numeric value entered.  Please Correct");
+    }
+    EXPECT_TRUE(CheckRepeatCount("1").Ok);
+    EXPECT_EQ(CheckRepeatCount(" 3 ").Count, 3) << "the text is trimmed";
+    EXPECT_EQ(CheckRepeatCount("0012").Count, 12);
+    EXPECT_EQ(CheckRepeatCount("9999").Count, 9999);
 }
 
 }  // namespace

@@ -101,6 +101,13 @@ TEST_F(QuilletsTest, TheBufferKeepsTheNewestCharactersAndEmptiesOnOthers) {
     EXPECT_EQ(quillets.Buffer(), "");
 }
 
+TEST_F(QuilletsTest, AnApostropheIsTypedIntoTheBufferAndMatches) {
+    Add("i'm", "q");
+    EXPECT_EQ(Type("i'm"), Erased(3, {"down 81", "up 81"}));
+    settings.PrefixKeys = "''";
+    EXPECT_EQ(Type("''i'm"), Erased(5, {"down 81", "up 81"}));
+}
+
 TEST_F(QuilletsTest, AWindowScopedQuilletRunsOnlyInItsWindow) {
     Add("dd", "w", kScopeWindow, "notepad");
     Add("dd", "g");

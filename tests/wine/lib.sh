@@ -82,6 +82,16 @@ focus_window() {
     fail "\"$2\" is not the foreground window: \"$(run_probe window_tool.exe front)\" is"
 }
 
+# Waits up to 10 seconds until $2 (default 1) visible top-level windows have
+# a title holding $1 (window_tool.exe must be in the program folder).
+wait_for_windows() {
+    for _ in $(seq 50); do
+        [ "$(run_probe window_tool.exe count "$1" | tr -d '\r')" = "${2:-1}" ] && return 0
+        sleep 0.2
+    done
+    return 1
+}
+
 # Waits for the "Edit" text of the window whose title holds $1 to be the
 # bytes of the file $2. Keys still queued for the window go on arriving after
 # the macro has ended, so this gives up only when the text has not changed

@@ -3,11 +3,17 @@
 //   window_tool count <title part>   prints how many top-level windows match
 //   window_tool text <title part>    prints the text of its "Edit" child (as
 //                                    Notepad's), bytes as they are, CR LF kept
+//   window_tool enabled <title part> prints 1 when it takes input, else 0
+//   window_tool iconic <title part>  prints 1 when it is minimised, else 0
+//   window_tool minimize <title part>  minimises it
+//   window_tool columns <title part> prints the column widths of its list view
 //   window_tool front                prints the title of the foreground window
 //   window_tool press <title part> <caption>   clicks that button of the window
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cstring>
@@ -80,8 +86,9 @@ int main(int argc, char** argv) {
     if (argc == 4 && std::strcmp(argv[1], "press") == 0) return PressButton(argv[2], argv[3]);
     if (argc != 3) {
         std::fprintf(stderr,
-                     "usage: window_tool close|count|text <title part> | front | "
-                     "press <title part> <button caption>\n");
+                     "usage: window_tool close|columns|count|enabled|iconic|minimize|text "
+                     "<title part> | "
+                     "front | press <title part> <button caption>\n");
         return 2;
     }
     std::vector<HWND> windows = WindowsTitled(argv[2]);
@@ -90,7 +97,33 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (std::strcmp(argv[1], "text") == 0) return PrintEditText(windows);
-    if (std::strcmp(argv[1], "close") == 0 && !windows.empty()) {
+    if (windows.empty()) return 1;
+    if (std::strcmp(argv[1], "enabled") == 0) {
+        std::printf("%d\n", IsWindowEnabled(windows[0]) ? 1 : 0);
+        return 0;
+    }
+    if (std::strcmp(argv[1], "iconic") == 0) {
+        std::printf("%d\n", IsIconic(windows[0]) ? 1 : 0);
+        return 0;
+    }
+    if (std::strcmp(argv[1], "columns") == 0) {
+        HWND list = FindWindowExA(windows[0], nullptr, "SysListView32", nullptr);
+        if (!list) return 1;
+        // These messages carry no pointer, so they work across processes.
+        HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+        const LRESULT count = SendMessageA(header, HDM_GETITEMCOUNT, 0, 0);
+        for (LRESULT c = 0; c < count; ++c) {
+            std::printf(c ? " %ld" : "%ld",
+                        static_cast<long>(SendMessageA(list, LVM_GETCOLUMNWIDTH, c, 0)));
+        }
+        std::printf("\n");
+        return 0;
+    }
+    if (std::strcmp(argv[1], "minimize") == 0) {
+        ShowWindowAsync(windows[0], SW_MINIMIZE);
+        return 0;
+    }
+    if (std::strcmp(argv[1], "close") == 0) {
         PostMessageA(windows[0], WM_CLOSE, 0, 0);
         return 0;
     }

@@ -5,12 +5,11 @@
 #include <psapi.h>
 #include <shellapi.h>
 
+#include "platform/win32/window_id.h"
+
 namespace tavrin {
 
 namespace {
-
-HWND ToHwnd(WindowId w) { return reinterpret_cast<HWND>(static_cast<uintptr_t>(w)); }
-WindowId ToId(HWND h) { return static_cast<WindowId>(reinterpret_cast<uintptr_t>(h)); }
 
 BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM lParam) {
     reinterpret_cast<std::vector<WindowId>*>(lParam)->push_back(ToId(hwnd));

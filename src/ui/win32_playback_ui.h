@@ -1,16 +1,27 @@
 #pragma once
+#include <windows.h>
+
 #include <functional>
 #include <string>
 
 #include "platform/playback_ui.h"
+#include "store/settings.h"
 
 namespace tavrin {
 
+class PauseDialog;
+
 // The playback windows: the notice is a stay-on-top message box; the text
-// box, the pause dialog and the repeat prompt are small windows of their own.
-// The running state goes to whoever shows it (the main tray icon).
+// box, the pause dialog and the repeat prompt are dialogs over the main
+// window, which the pause hides while it is open. The hidden display mode
+// is "Use Hide". The running state goes to whoever shows it (the main tray
+// icon).
 class Win32PlaybackUi : public PlaybackUi {
 public:
+    explicit Win32PlaybackUi(const Settings& settings) : settings_(settings) {}
+    // The main window, once it exists.
+    void SetOwner(HWND owner) { owner_ = owner; }
+
     void DoAMessage(const std::string& title, const std::string& text) override;
     void MyMessage(const std::string& title, const std::string& text) override;
     void SetRunning(bool running) override {
@@ -24,9 +35,11 @@ public:
     std::function<void(bool)> onRunning;
 
 private:
+    const Settings& settings_;
+    HWND owner_ = nullptr;
     bool noticeOpen_ = false;
     bool textBoxOpen_ = false;
-    void* pauseWindow_ = nullptr;  // the open pause dialog
+    tavrin::PauseDialog* pause_ = nullptr;  // the open pause dialog
 };
 
 }  // namespace tavrin

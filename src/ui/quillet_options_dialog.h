@@ -1,0 +1,27 @@
+#pragma once
+// "Quillet Options" (TQuilletOptions): how typed Quillets are matched. The
+// prefix keys are checked as they change and when they lose the focus.
+#include "forms/quillet_options_form.h"
+#include "store/settings.h"
+#include "ui/modal_dialog.h"
+
+namespace tavrin {
+
+class QuilletOptionsDialog : public ModalDialog {
+public:
+    // "&Ok" stores into s; the caller saves the settings.
+    explicit QuilletOptionsDialog(Settings& s);
+
+private:
+    bool OnInit() override;
+    bool OnCommand(int id, int code) override;
+    void OnOK() override;
+    // Shows the prefix keys' error, if any, and puts the focus back there.
+    bool PrefixKeysValid();
+
+    Settings& settings_;
+    QuilletOptionsForm form_;
+    bool checking_ = true;  // no checks while the dialog fills its fields or shows an error
+};
+
+}  // namespace tavrin

@@ -1,0 +1,3 @@
+#pragma once
+#define kTextBoxDialog 1300
+#define kTextBoxText 1301
