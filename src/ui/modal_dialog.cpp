@@ -2,14 +2,10 @@
 
 namespace tavrin {
 
-int ModalDialog::openCount_ = 0;
-
 INT_PTR ModalDialog::Create(HWND owner) {
-    ++openCount_;
     const INT_PTR result =
         DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), owner,
                         DialogProc, reinterpret_cast<LPARAM>(this));
-    --openCount_;
     hwnd_ = nullptr;
     return result;
 }

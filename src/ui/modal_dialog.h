@@ -18,8 +18,6 @@ public:
     // Shows the dialog over owner until End; returns End's result (IDOK,
     // IDCANCEL, ...), or -1 when the dialog cannot be made.
     INT_PTR Create(HWND owner);
-    // How many of the program's dialogs are open now, nested ones included.
-    static int OpenCount() { return openCount_; }
 
 protected:
     explicit ModalDialog(int templateId) : templateId_(templateId) {}
@@ -66,7 +64,6 @@ private:
 
     int templateId_;
     HWND hwnd_ = nullptr;
-    static int openCount_;
 };
 
 }  // namespace tavrin
