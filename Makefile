@@ -1,6 +1,7 @@
 # make test   build everything and run every test (native, mingw, fuzz, Wine)
 # make run    start the program under Wine
 # make bench  run the benchmarks
+# make screens  save a picture of every window in build/screens/
 BUILD ?= build
 JOBS ?= 2
 FUZZ_SECONDS ?= 10
@@ -58,6 +59,10 @@ fuzz: fuzz-build
 
 wine: win64
 	tests/wine/run.sh $(BUILD)/win64
+
+# A picture of every window of the program under Wine, in build/screens/.
+screens: win64
+	timeout --kill-after=10 300 tests/wine/screens.sh $(BUILD)/win64 $(BUILD)/screens
 
 test: unit win32 fuzz wine
 
