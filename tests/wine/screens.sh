@@ -21,7 +21,7 @@ WINDOWS='
 main-window                     | Tavrin 99 (KELDA) | -                         | -
 new-file                        | New Tavrin File   | menu f n                  | keys "New Tavrin File" Escape
 open-file                       | Open Tavrin File  | menu f o                  | keys "Open Tavrin File" Escape
-message-invalid-file-type       | Error             | menu f n; typed "New Tavrin File" 'C:\tavrin\notes.txt'; keys "New Tavrin File" Return | keys Error Return
+message-invalid-file-type       | Error             | menu f n; typed "New Tavrin File" notes.txt; keys "New Tavrin File" Return | keys Error Return
 message-file-does-not-exist     | Error             | menu f 1                  | keys Error Return
 quillet-options                 | Quillet Options   | menu o s                  | keys "Quillet Options" Escape
 message-invalid-prefix-keys     | Error             | menu o s; keys "Quillet Options" Tab Tab; typed "Quillet Options" "(" | keys Error Return; keys "Quillet Options" Escape
