@@ -1,6 +1,7 @@
 # make test   build everything and run every test (native, mingw, fuzz, Wine)
 # make run    start the program under Wine
 # make bench  run the benchmarks
+# make screens  save a picture of every window in build/screens/
 BUILD ?= build
 JOBS ?= 2
 FUZZ_SECONDS ?= 10
@@ -9,7 +10,7 @@ FUZZ_SECONDS ?= 10
 configure = test -f $(BUILD)/$(1)/CMakeCache.txt || \
 	cmake -S . -B $(BUILD)/$(1) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(2) >/dev/null
 
-.PHONY: setup native unit win64 win32 fuzz wine test run bench clean
+.PHONY: setup native unit win64 win32 fuzz-build fuzz-seeds fuzz screens wine test run bench clean
 
 setup:
 	@./scripts/setup.sh
@@ -29,19 +30,39 @@ win32: setup
 	$(call configure,win32,-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake)
 	cmake --build $(BUILD)/win32 -j $(JOBS) -- --no-print-directory
 
-fuzz: setup
+fuzz-build: setup
 	$(call configure,fuzz,-DCMAKE_CXX_COMPILER=clang++ -DTAVRIN_FUZZ=ON)
 	cmake --build $(BUILD)/fuzz -j $(JOBS) -- --no-print-directory
-	for f in $(BUILD)/fuzz/tests/fuzz/*_fuzzer; do \
-	    n=$$(basename $$f); mkdir -p $(BUILD)/fuzz/corpus/$$n; \
+
+# Rewrites the checked-in seed corpora and tag dictionary of tests/fuzz/.
+fuzz-seeds: fuzz-build
+	rm -rf tests/fuzz/seeds
+	$(BUILD)/fuzz/tests/fuzz/make_seeds tests/fuzz
+
+# Each fuzzer writes to its corpus in the build and reads the seeds of
+# tests/fuzz/seeds/<name>/, with the dictionary tests/fuzz/<name>.dict if any.
+fuzz: fuzz-build
+	rm -rf $(BUILD)/fuzz/made
+	$(BUILD)/fuzz/tests/fuzz/make_seeds $(BUILD)/fuzz/made
+	@diff -r tests/fuzz/seeds $(BUILD)/fuzz/made/seeds >/dev/null && \
+	    diff tests/fuzz/tag.dict $(BUILD)/fuzz/made/tag.dict >/dev/null || \
+	    { echo "tests/fuzz/seeds or tag.dict is out of date: run make fuzz-seeds"; exit 1; }
+	@for f in $(BUILD)/fuzz/tests/fuzz/*_fuzzer; do \
+	    n=$$(basename $$f); seeds=tests/fuzz/seeds/$${n%_fuzzer}; dict=tests/fuzz/$${n%_fuzzer}.dict; \
+	    mkdir -p $(BUILD)/fuzz/corpus/$$n; \
 	    $$f -max_total_time=$(FUZZ_SECONDS) -max_len=20000 -len_control=0 \
-	        $(BUILD)/fuzz/corpus/$$n >$(BUILD)/fuzz/$$n.log 2>&1 \
+	        $$(test -f $$dict && echo -dict=$$dict) \
+	        $(BUILD)/fuzz/corpus/$$n $$(test -d $$seeds && echo $$seeds) >$(BUILD)/fuzz/$$n.log 2>&1 \
 	        || { tail -n 40 $(BUILD)/fuzz/$$n.log; exit 1; }; \
-	    echo "$$n: $$(tail -n 1 $(BUILD)/fuzz/$$n.log)"; \
+	    echo "$$n: $$(grep DONE $(BUILD)/fuzz/$$n.log | tail -n 1 | grep -o 'cov: [0-9]* ft: [0-9]*')"; \
 	done
 
 wine: win64
 	tests/wine/run.sh $(BUILD)/win64
+
+# A picture of every window of the program under Wine, in build/screens/.
+screens: win64
+	timeout --kill-after=10 300 tests/wine/screens.sh $(BUILD)/win64 $(BUILD)/screens
 
 test: unit win32 fuzz wine
 

@@ -1,0 +1,149 @@
+#!/bin/bash
+# make screens: starts the program under Wine on the private display and
+# prefix of the Wine tests, opens every window of the list below as a user
+# does, and saves a picture of each as <output folder>/<name>.png.
+# Usage: screens.sh <win64 build folder> <output folder>
+set -u
+BUILD=$(realpath "$1")
+OUT=$(realpath -m "$2")
+HERE=$(dirname "$(realpath "$0")")
+export BUILD HERE
+WINE_DECORATED=N  # pictures with the windows' frames and captions
+. "$HERE/wine_env.sh"
+. "$HERE/lib.sh"
+
+# One line per window: name of its picture | its exact title | how to open it |
+# how to close it (and whatever it was opened from), "-" for nothing to do.
+# The steps use the functions below; keys are xdotool key names, menu items
+# are picked by their & letters. A window that does not open is reported as
+# missing and the list goes on.
+WINDOWS='
+main-window                     | Tavrin 99 (KELDA) | -                         | -
+new-file                        | New Tavrin File   | menu f n                  | keys "New Tavrin File" Escape
+open-file                       | Open Tavrin File  | menu f o                  | keys "Open Tavrin File" Escape
+message-invalid-file-type       | Error             | menu f n; typed "New Tavrin File" notes.txt; keys "New Tavrin File" Return | keys Error Return
+message-file-does-not-exist     | Error             | menu f 1                  | keys Error Return
+quillet-options                 | Quillet Options   | menu o s                  | keys "Quillet Options" Escape
+message-invalid-prefix-keys     | Error             | menu o s; keys "Quillet Options" Tab Tab; typed "Quillet Options" "(" | keys Error Return; keys "Quillet Options" Escape
+appearance                      | Appearance        | menu o a                  | keys Appearance Escape
+settings                        | Settings          | menu o t                  | keys Settings Escape
+restore-keyboard-hooks-question | Keyboard Hooks    | menu t k                  | keys "Keyboard Hooks" n
+restore-mouse-hooks-question    | Mouse Hooks       | menu t m                  | keys "Mouse Hooks" n
+notice-no-top-window-macros     | Warning           | keys "Tavrin 99 (KELDA)" ctrl+alt+shift+z | keys Warning Return
+pause                           | Pause             | play pause                | press Pause "&Resume"
+repeat-prompt                   | Macro Repeat      | play ask                  | typed "Macro Repeat" 1; keys "Macro Repeat" Return
+message-invalid-numeric-value   | Error             | play ask; typed "Macro Repeat" x; keys "Macro Repeat" Return | keys Error Return; keys "Macro Repeat" BackSpace 1 Return
+text-box                        | Notes             | play notes                | keys Notes Return
+notice-repeat-error             | Repeat Error      | play unended              | keys "Repeat Error" Return
+notice-launch-error             | Launch Error      | play launcher             | keys "Launch Error" Return
+'
+
+# The pattern for xdotool search --name of the title $1, exactly.
+title_pattern() {
+    printf '^%s$' "$(printf '%s' "$1" | sed 's/[][\.*^$()+?{}|]/\\&/g')"
+}
+
+# The X window of the visible window titled exactly $1, waiting up to 5 s.
+window_of() {
+    for _ in $(seq 25); do
+        xdotool search --onlyvisible --name "$(title_pattern "$1")" | head -n 1 | grep . && return 0
+        sleep 0.2
+    done
+    return 1
+}
+
+# Waits up to 5 s for the window titled exactly $1 to leave the X display.
+gone() {
+    for _ in $(seq 25); do
+        xdotool search --onlyvisible --name "$(title_pattern "$1")" >/dev/null || return 0
+        sleep 0.2
+    done
+    return 1
+}
+
+# Makes the window titled exactly $1 the one in front. A window just opened
+# comes to the front by itself and is given a second or two; focusing a
+# window that is in front already would take the focus off its control.
+to_front() {
+    local id
+    id=$(window_of "$1") || return 1
+    for _ in $(seq 5); do
+        run_probe window_tool.exe front | tr -d '\r' | grep -qxF -- "$1" && return 0
+        sleep 0.2
+    done
+    focus_window "$id" "$1"
+}
+
+# keys <title> <key>...: presses the keys in that window.
+keys() {
+    to_front "$1" || return 1
+    shift
+    xdotool key --delay 150 "$@"
+}
+
+# typed <title> <text>: types the text in that window.
+typed() {
+    to_front "$1" || return 1
+    xdotool type --delay 100 "$2"
+}
+
+# menu <menu letter> <item letter>...: picks a main-window menu item.
+menu() {
+    local first=$1
+    shift
+    keys "Tavrin 99 (KELDA)" "alt+$first" "$@"
+}
+
+# play <nickname>: a second copy hands the nickname to the program, which plays it.
+play() {
+    wine "$PROGRAM_DIR/QORVIL.EXE" /A "$1" >/dev/null 2>&1 &
+}
+
+# press <title> <button caption>: clicks the button once the window is there.
+press() {
+    window_of "$1" >/dev/null && run_probe window_tool.exe press "$1" "$2"
+}
+
+fresh_program_dir src/app/QORVIL.EXE src/hooklib/ZYNHOOK.DLL tests/wine/store_probe.exe \
+    tests/wine/window_tool.exe
+add_macro pause 30000 '<PAUSE>'
+add_macro ask 30000 '<PROMPTREP><ENDREP>'
+add_macro notes 30000 '<TBOX:<HEAD:Notes>A text box shown by a macro.>'
+add_macro unended 30000 '<REPEAT:0002>'
+add_macro launcher 30000 '<LAUNCH:C:\tavrin\NOSUCH.EXE>'
+# A recent file that is gone, for its message.
+printf '[Misc]\r\nLast File 1=C:\\tavrin\\GONE.ZYN\r\n' >"$WINDOWS_DIR/KELDA.INI"
+
+rm -rf "$OUT"
+mkdir -p "$OUT"
+cd "$PROGRAM_DIR" || exit 1  # the folder the file dialogs show
+start_program
+wait_for_trace "hooks installed"
+wait_for_trace "idle working set"  # the start-up macros have had their turn
+
+# Runs the steps of a column; each in a subshell, so that a step that fails
+# (and any fail of lib.sh) ends only that step.
+steps() {
+    [ "$1" = - ] || (eval "$1") >/dev/null 2>&1
+}
+
+written=0
+while IFS='|' read -r -u 3 name title open close; do
+    name=$(sed 's/^ *//; s/ *$//' <<<"$name")
+    [ -n "$name" ] || continue
+    title=$(sed 's/^ *//; s/ *$//' <<<"$title")
+    open=$(sed 's/^ *//; s/ *$//' <<<"$open")
+    close=$(sed 's/^ *//; s/ *$//' <<<"$close")
+    if steps "$open" && id=$(window_of "$title"); then
+        sleep 1  # let it paint
+        import -window "$id" "$OUT/$name.png" && written=$((written + 1))
+        steps "$close" && { [ "$close" = - ] || gone "$title"; } || echo "could not close: $name"
+    else
+        echo "missing: $name"
+        steps 'keys "Tavrin 99 (KELDA)" Escape Escape'  # a menu left open
+    fi
+done 3<<<"$WINDOWS"
+
+run_probe window_tool.exe close "Tavrin 99 (KELDA)"
+wait_for_exit "$PROGRAM_PID" 10 || echo "the program did not end on close"
+echo "$written pictures written to $OUT"
