@@ -12,6 +12,7 @@
 #include "platform/win32/win32_playback_ui.h"
 #include "platform/win32/win32_profile.h"
 #include "platform/win32/win32_user_messages.h"
+#include "playback/modifier_guard.h"
 #include "startup/command_line.h"
 #include "store/macro_store.h"
 #include "store/settings.h"
@@ -23,7 +24,8 @@ struct AppContext {
         : hooks(hookLibrary),
           programFolder(std::move(folder)),
           store(files, hooks, messages, clock, programFolder, settings.CurrentFile),
-          input(pump) {}
+          systemInput(pump),
+          input(systemInput, hooks) {}
 
     HookLibrary& hooks;
     std::string programFolder;
@@ -34,7 +36,8 @@ struct AppContext {
     Settings settings;
     MacroStore store;
     Win32MessagePump pump;
-    Win32Input input;
+    Win32Input systemInput;
+    ModifierGuard input;  // every key playback injects goes through it
     Win32Desktop desktop;
     Win32PlaybackUi playbackUi;
     std::string commandLine;        // the whole command line, program path included

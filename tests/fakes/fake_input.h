@@ -47,9 +47,9 @@ public:
     }
     ScreenPoint CursorPos() override { return cursor; }
     ScreenPoint ForegroundWindowOrigin() override { return foreground; }
-    // The user lets go of the hot key's modifiers after this many looks.
-    int modifiersHeldFor = 0;
-    bool ModifiersDown() override { return modifiersHeldFor-- > 0; }
+    // The system's key state of the modifiers (bits of kHeldKeys).
+    uint32_t modifierKeysDown = 0;
+    uint32_t ModifierKeysDown() override { return modifierKeysDown; }
     int ScreenWidth() override { return width; }
     int ScreenHeight() override { return height; }
 

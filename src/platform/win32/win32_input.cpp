@@ -2,15 +2,14 @@
 
 #include <windows.h>
 
-#include <initializer_list>
+#include "platform/hook_protocol.h"
+#include "platform/virtual_keys.h"
 
 namespace tavrin {
 
 namespace {
 
-bool IsModifier(uint8_t key) {
-    return key == VK_SHIFT || key == VK_CONTROL || key == VK_MENU || key == VK_LWIN;
-}
+bool TypesNothing(uint8_t key) { return HeldKeyBits(key) != 0 || key == vk::kMask; }
 
 }  // namespace
 
@@ -21,7 +20,7 @@ void Win32Input::Pace() {
 }
 
 void Win32Input::Key(uint8_t virtualKey, bool up) {
-    if (!up && !IsModifier(virtualKey)) Pace();
+    if (!up && !TypesNothing(virtualKey)) Pace();
     keybd_event(virtualKey, static_cast<BYTE>(MapVirtualKeyA(virtualKey, 0)),
                 up ? KEYEVENTF_KEYUP : 0, 0);
 }
@@ -59,11 +58,11 @@ ScreenPoint Win32Input::ForegroundWindowOrigin() {
     return {r.left, r.top};
 }
 
-bool Win32Input::ModifiersDown() {
-    for (int key : {VK_CONTROL, VK_MENU, VK_SHIFT, VK_LWIN, VK_RWIN}) {
-        if (GetAsyncKeyState(key) & 0x8000) return true;
-    }
-    return false;
+uint32_t Win32Input::ModifierKeysDown() {
+    uint32_t down = 0;
+    for (const HeldKey& h : kHeldKeys)
+        if (GetAsyncKeyState(h.virtualKey) & 0x8000) down |= h.bit;
+    return down;
 }
 
 int Win32Input::ScreenWidth() { return GetSystemMetrics(SM_CXSCREEN); }

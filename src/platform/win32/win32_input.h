@@ -6,6 +6,7 @@ namespace tavrin {
 
 // Input injected with keybd_event, SendInput and mouse_event. Key presses are
 // paced: a target window drops keys that arrive faster than it takes them.
+// Modifiers and the mask key, which type nothing, are not.
 class Win32Input : public Input {
 public:
     // Milliseconds between two key presses.
@@ -19,7 +20,7 @@ public:
     void Mouse(uint32_t flags, int32_t dx, int32_t dy, int32_t data) override;
     ScreenPoint CursorPos() override;
     ScreenPoint ForegroundWindowOrigin() override;
-    bool ModifiersDown() override;
+    uint32_t ModifierKeysDown() override;
     int ScreenWidth() override;
     int ScreenHeight() override;
 

@@ -1,0 +1,55 @@
+#include "playback/modifier_guard.h"
+
+#include "platform/hook_protocol.h"
+#include "platform/virtual_keys.h"
+
+namespace tavrin {
+
+void ModifierGuard::Key(uint8_t virtualKey, bool up) {
+    if (const uint32_t bits = HeldKeyBits(virtualKey)) {
+        if (up) macroHolds_ &= ~bits;
+        else macroHolds_ |= bits;
+        input_.Key(virtualKey, up);
+        return;
+    }
+    if (up) {
+        input_.Key(virtualKey, true);
+        RestoreUsers(released_);
+        released_ = 0;
+        return;
+    }
+    RestoreUsers(released_);  // a press whose release never came
+    released_ = ReleaseUsers();
+    input_.Key(virtualKey, false);
+}
+
+void ModifierGuard::UnicodeCharacter(char c) {
+    const uint32_t released = ReleaseUsers();
+    input_.UnicodeCharacter(c);
+    RestoreUsers(released);
+}
+
+uint32_t ModifierGuard::ReleaseUsers() {
+    // The system's state rules out keys whose release the hook missed.
+    const uint32_t users = hooks_.ZynHeldModifiers() & input_.ModifierKeysDown() & ~macroHolds_;
+    if (users == 0) return 0;
+    if (users & kHeldMenuKeys) MaskKey();
+    for (const HeldKey& h : kHeldKeys)
+        if (users & h.bit) input_.Key(h.virtualKey, true);
+    return users;
+}
+
+void ModifierGuard::RestoreUsers(uint32_t released) {
+    if (released == 0) return;
+    const uint32_t held = released & hooks_.ZynHeldModifiers();
+    for (const HeldKey& h : kHeldKeys)
+        if (held & h.bit) input_.Key(h.virtualKey, false);
+    if (held & kHeldMenuKeys) MaskKey();
+}
+
+void ModifierGuard::MaskKey() {
+    input_.Key(vk::kMask, false);
+    input_.Key(vk::kMask, true);
+}
+
+}  // namespace tavrin
