@@ -9,6 +9,7 @@ void ModifierGuard::Key(uint8_t virtualKey, bool up) {
     if (const uint32_t bits = HeldKeyBits(virtualKey)) {
         if (up) macroHolds_ &= ~bits;
         else macroHolds_ |= bits;
+        pressedAgain_ &= ~bits;
         input_.Key(virtualKey, up);
         return;
     }
@@ -31,7 +32,9 @@ void ModifierGuard::UnicodeCharacter(char c) {
 
 uint32_t ModifierGuard::ReleaseUsers() {
     // The system's state rules out keys whose release the hook missed.
-    const uint32_t users = hooks_.ZynHeldModifiers() & input_.ModifierKeysDown() & ~macroHolds_;
+    const uint32_t users = (hooks_.ZynHeldModifiers() | pressedAgain_) &
+                           input_.ModifierKeysDown() & ~macroHolds_;
+    pressedAgain_ = 0;
     if (users == 0) return 0;
     if (users & kHeldMenuKeys) MaskKey();
     for (const HeldKey& h : kHeldKeys)
@@ -45,6 +48,7 @@ void ModifierGuard::RestoreUsers(uint32_t released) {
     for (const HeldKey& h : kHeldKeys)
         if (held & h.bit) input_.Key(h.virtualKey, false);
     if (held & kHeldMenuKeys) MaskKey();
+    pressedAgain_ |= held;
 }
 
 void ModifierGuard::MaskKey() {

@@ -6,6 +6,10 @@
 // a capital) are the macro's and stay as they are. Before an Alt or Win is
 // let go, and after one is pressed again, the mask key goes in between, so
 // neither release opens a menu.
+//
+// The user may let go of a key just as it is pressed again for him; his
+// release then comes first and leaves the key down. So a key pressed again
+// that the user no longer holds is let go before the next key.
 #include <cstdint>
 
 #include "platform/hook_library.h"
@@ -38,8 +42,9 @@ private:
 
     Input& input_;
     HookLibrary& hooks_;
-    uint32_t macroHolds_ = 0;  // modifier keys the macro pressed and has not released
-    uint32_t released_ = 0;    // let go for the key now down, pressed again at its release
+    uint32_t macroHolds_ = 0;    // modifier keys the macro pressed and has not released
+    uint32_t released_ = 0;      // let go for the key now down, pressed again at its release
+    uint32_t pressedAgain_ = 0;  // pressed again for the user since the last key
 };
 
 }  // namespace tavrin

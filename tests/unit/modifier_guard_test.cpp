@@ -59,6 +59,13 @@ TEST_F(ModifierGuardTest, OnlyKeysStillHeldArePressedAgain) {
                                  "down 164", "down 232", "up 232"}));
     input.afterEvent = nullptr;
 
+    UserHolds(kLeftCtrl);
+    Play("x");
+    hooks.heldModifiers = 0;  // let go just as Ctrl went down again: the system holds it still
+    EXPECT_EQ(Play("y"), (Events{"up 162", "down 89", "up 89"}));
+    input.modifierKeysDown = 0;
+    EXPECT_EQ(Play("y"), (Events{"down 89", "up 89"}));
+
     hooks.heldModifiers = kLeftCtrl;
     input.modifierKeysDown = 0;
     EXPECT_EQ(Play("x"), (Events{"down 88", "up 88"}))
