@@ -27,10 +27,6 @@ public:
     virtual ScreenPoint CursorPos() = 0;
     // The top-left corner of the window in front.
     virtual ScreenPoint ForegroundWindowOrigin() = 0;
-    // The Shift, Ctrl, Alt and Windows keys down in the system's key state
-    // now, the user's and injected ones alike (bits of kHeldKeys in
-    // platform/hook_protocol.h).
-    virtual uint32_t ModifierKeysDown() = 0;
     virtual int ScreenWidth() = 0;
     virtual int ScreenHeight() = 0;
 };

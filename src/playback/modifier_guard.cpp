@@ -31,9 +31,7 @@ void ModifierGuard::UnicodeCharacter(char c) {
 }
 
 uint32_t ModifierGuard::ReleaseUsers() {
-    // The system's state rules out keys whose release the hook missed.
-    const uint32_t users = (hooks_.ZynHeldModifiers() | pressedAgain_) &
-                           input_.ModifierKeysDown() & ~macroHolds_;
+    const uint32_t users = (hooks_.ZynHeldModifiers() | pressedAgain_) & ~macroHolds_;
     pressedAgain_ = 0;
     if (users == 0) return 0;
     if (users & kHeldMenuKeys) MaskKey();

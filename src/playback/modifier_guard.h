@@ -8,8 +8,9 @@
 // neither release opens a menu.
 //
 // The user may let go of a key just as it is pressed again for him; his
-// release then comes first and leaves the key down. So a key pressed again
-// that the user no longer holds is let go before the next key.
+// release may then come first and leave the key down. So a key pressed
+// again is let go before the next key whether the user still holds it or
+// not.
 #include <cstdint>
 
 #include "platform/hook_library.h"
@@ -29,7 +30,6 @@ public:
     }
     ScreenPoint CursorPos() override { return input_.CursorPos(); }
     ScreenPoint ForegroundWindowOrigin() override { return input_.ForegroundWindowOrigin(); }
-    uint32_t ModifierKeysDown() override { return input_.ModifierKeysDown(); }
     int ScreenWidth() override { return input_.ScreenWidth(); }
     int ScreenHeight() override { return input_.ScreenHeight(); }
 

@@ -39,9 +39,16 @@ HookOutcome HookDecision::OnKey(const HookView& v, const KeyEvent& e, EventConte
     HookOutcome out;
     const uint32_t key = e.virtualKey;
     const bool known = key < swallowedKeys_.size();
-    if (!e.injected) {
-        if (e.down) heldKeys_ |= HeldKeyBits(key);
-        else heldKeys_ &= ~HeldKeyBits(key);
+    if (!e.injected && e.down) {
+        // The hooks miss the releases of keys held while a secure desktop is
+        // in front; the tracked modifiers have let go of those already.
+        const KeyModifiers& m = e.modifiers;
+        heldKeys_ &= (m.shift ? HeldKeyBits(vk::kShift) : 0) |
+                     (m.ctrl ? HeldKeyBits(vk::kCtrl) : 0) | (m.alt ? HeldKeyBits(vk::kAlt) : 0) |
+                     (m.win ? HeldKeyBits(vk::kLeftWin) | HeldKeyBits(vk::kRightWin) : 0);
+        heldKeys_ |= HeldKeyBits(key);
+    } else if (!e.injected) {
+        heldKeys_ &= ~HeldKeyBits(key);
     }
     if (!e.down) {
         // The release of a swallowed press is swallowed too.

@@ -47,9 +47,6 @@ public:
     }
     ScreenPoint CursorPos() override { return cursor; }
     ScreenPoint ForegroundWindowOrigin() override { return foreground; }
-    // The system's key state of the modifiers (bits of kHeldKeys).
-    uint32_t modifierKeysDown = 0;
-    uint32_t ModifierKeysDown() override { return modifierKeysDown; }
     int ScreenWidth() override { return width; }
     int ScreenHeight() override { return height; }
 

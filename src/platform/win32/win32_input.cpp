@@ -58,13 +58,6 @@ ScreenPoint Win32Input::ForegroundWindowOrigin() {
     return {r.left, r.top};
 }
 
-uint32_t Win32Input::ModifierKeysDown() {
-    uint32_t down = 0;
-    for (const HeldKey& h : kHeldKeys)
-        if (GetAsyncKeyState(h.virtualKey) & 0x8000) down |= h.bit;
-    return down;
-}
-
 int Win32Input::ScreenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
 
 int Win32Input::ScreenHeight() { return GetSystemMetrics(SM_CYSCREEN); }

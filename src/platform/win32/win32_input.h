@@ -20,7 +20,6 @@ public:
     void Mouse(uint32_t flags, int32_t dx, int32_t dy, int32_t data) override;
     ScreenPoint CursorPos() override;
     ScreenPoint ForegroundWindowOrigin() override;
-    uint32_t ModifierKeysDown() override;
     int ScreenWidth() override;
     int ScreenHeight() override;
 
