@@ -31,13 +31,18 @@ void ModifierGuard::UnicodeCharacter(char c) {
 }
 
 uint32_t ModifierGuard::ReleaseUsers() {
-    const uint32_t users = (hooks_.ZynHeldModifiers() | pressedAgain_) & ~macroHolds_;
+    // Keys the user presses while others are let go are let go too.
+    uint32_t released = 0;
+    uint32_t more = pressedAgain_;
     pressedAgain_ = 0;
-    if (users == 0) return 0;
-    if (users & kHeldMenuKeys) MaskKey();
-    for (const HeldKey& h : kHeldKeys)
-        if (users & h.bit) input_.Key(h.virtualKey, true);
-    return users;
+    while ((more = (more | hooks_.ZynHeldModifiers()) & ~macroHolds_ & ~released) != 0) {
+        if (more & kHeldMenuKeys) MaskKey();
+        for (const HeldKey& h : kHeldKeys)
+            if (more & h.bit) input_.Key(h.virtualKey, true);
+        released |= more;
+        more = 0;
+    }
+    return released;
 }
 
 void ModifierGuard::RestoreUsers(uint32_t released) {

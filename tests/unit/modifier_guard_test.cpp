@@ -64,6 +64,14 @@ TEST_F(ModifierGuardTest, OnlyKeysStillHeldArePressedAgain) {
     EXPECT_EQ(Play("y"), (Events{"down 89", "up 89"}));
 }
 
+TEST_F(ModifierGuardTest, AKeyPressedWhileOthersAreLetGoIsLetGoToo) {
+    UserHolds(kLeftCtrl);
+    input.afterEvent = [&] {
+        if (input.events.back() == "up 162") hooks.heldModifiers |= kLeftShift;
+    };
+    EXPECT_EQ(Play("x"), (Events{"up 162", "up 160", "down 88", "up 88", "down 160", "down 162"}));
+}
+
 TEST_F(ModifierGuardTest, TheMacrosOwnModifiersAreKept) {
     UserHolds(0);
     EXPECT_EQ(Play("<CTLD>c<CTLU>"), (Events{"down 17", "down 67", "up 67", "up 17"}))
