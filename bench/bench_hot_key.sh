@@ -47,6 +47,8 @@ median() { printf '%s\n' "$@" | sort -n | sed -n "$(( ($# + 1) / 2 ))p"; }
 worst() { printf '%s\n' "$@" | sort -n | tail -n 1; }
 p=$(median "${plain[@]}")
 h=$(median "${hot[@]}")
-echo "plain key to the window over ${#plain[@]} presses: median $p ms, worst $(worst "${plain[@]}") ms"
-echo "hot key to first keystroke over ${#hot[@]} presses: median $h ms, worst $(worst "${hot[@]}") ms"
+echo "plain key to the window over ${#plain[@]} presses:" \
+    "median $p ms, worst $(worst "${plain[@]}") ms"
+echo "hot key to first keystroke over ${#hot[@]} presses:" \
+    "median $h ms, worst $(worst "${hot[@]}") ms"
 echo "the program adds $((h - p)) ms at the median"

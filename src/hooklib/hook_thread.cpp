@@ -189,7 +189,8 @@ DWORD WINAPI HookThread::Run(void* param) {
     MSG msg;
     PeekMessageA(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);  // creates the queue
     {
-        State state{module, InputWatch(self->table_, GetCurrentThreadId(), self->heldKeys_), {}, {}};
+        State state{module, InputWatch(self->table_, GetCurrentThreadId(), self->heldKeys_), {},
+                    {}};
         SetEvent(self->ready_);
         self->Loop(state);
     }
