@@ -12,6 +12,7 @@
 #include "platform/win32/win32_playback_ui.h"
 #include "platform/win32/win32_profile.h"
 #include "platform/win32/win32_user_messages.h"
+#include "playback/key_pace.h"
 #include "playback/modifier_guard.h"
 #include "startup/command_line.h"
 #include "store/macro_store.h"
@@ -24,8 +25,8 @@ struct AppContext {
         : hooks(hookLibrary),
           programFolder(std::move(folder)),
           store(files, hooks, messages, clock, programFolder, settings.CurrentFile),
-          systemInput(pump),
-          input(systemInput, hooks) {}
+          guard(systemInput, hooks),
+          input(guard, pump) {}
 
     HookLibrary& hooks;
     std::string programFolder;
@@ -37,7 +38,8 @@ struct AppContext {
     MacroStore store;
     Win32MessagePump pump;
     Win32Input systemInput;
-    ModifierGuard input;  // every key playback injects goes through it
+    ModifierGuard guard;
+    KeyPace input;  // every key playback injects goes through the pace and the guard
     Win32Desktop desktop;
     Win32PlaybackUi playbackUi;
     std::string commandLine;        // the whole command line, program path included

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "playback/key_pace.h"
 #include "playback/modifier_guard.h"
 #include "playback_rig.h"
 
@@ -84,6 +85,24 @@ TEST_F(ModifierGuardTest, TheMacrosOwnModifiersAreKept) {
     EXPECT_EQ(Play("<CTLD>"), (Events{"down 17"}));
     EXPECT_EQ(Play("c"), (Events{"up 160", "down 67", "up 67", "down 160"}))
         << "a Ctrl the macro left down is still the macro's";
+}
+
+TEST_F(ModifierGuardTest, ThePaceWaitsBeforeTheUsersKeysAreLetGo) {
+    KeyPace paced{guard, pump};
+    Player pacedPlayer{paced, desktop, pump, ui, store, hooks, host};
+    size_t waited = 0;
+    pump.onMessages = [&] {
+        if (pump.waits.size() == waited) return;
+        waited = pump.waits.size();
+        input.events.push_back("wait " + std::to_string(pump.waits.back()));
+    };
+    UserHolds(kLeftAlt);
+    ASSERT_TRUE(pacedPlayer.IntoProgram("xy"));
+    EXPECT_EQ(input.events,
+              (Events{"down 232", "up 232", "up 164", "down 88", "up 88", "down 164", "down 232",
+                      "up 232", "wait 7", "down 232", "up 232", "up 164", "down 89", "up 89",
+                      "down 164", "down 232", "up 232"}))
+        << "only the keys that type are paced";
 }
 
 }  // namespace

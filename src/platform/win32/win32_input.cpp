@@ -2,25 +2,9 @@
 
 #include <windows.h>
 
-#include "platform/hook_protocol.h"
-#include "platform/virtual_keys.h"
-
 namespace tavrin {
 
-namespace {
-
-bool TypesNothing(uint8_t key) { return HeldKeyBits(key) != 0 || key == vk::kMask; }
-
-}  // namespace
-
-void Win32Input::Pace() {
-    const uint64_t due = lastPress_ + kKeyPace;
-    while (pump_.Ticks() < due) pump_.WaitUntil(due);
-    lastPress_ = pump_.Ticks();
-}
-
 void Win32Input::Key(uint8_t virtualKey, bool up) {
-    if (!up && !TypesNothing(virtualKey)) Pace();
     keybd_event(virtualKey, static_cast<BYTE>(MapVirtualKeyA(virtualKey, 0)),
                 up ? KEYEVENTF_KEYUP : 0, 0);
 }
@@ -28,7 +12,6 @@ void Win32Input::Key(uint8_t virtualKey, bool up) {
 void Win32Input::UnicodeCharacter(char c) {
     wchar_t wide = 0;
     if (MultiByteToWideChar(CP_ACP, 0, &c, 1, &wide, 1) != 1) return;
-    Pace();
     INPUT events[2] = {};
     for (INPUT& e : events) {
         e.type = INPUT_KEYBOARD;

@@ -1,19 +1,12 @@
 #pragma once
 #include "platform/input.h"
-#include "platform/message_pump.h"
 
 namespace tavrin {
 
-// Input injected with keybd_event, SendInput and mouse_event. Key presses are
-// paced: a target window drops keys that arrive faster than it takes them.
-// Modifiers and the mask key, which type nothing, are not.
+// Input injected with keybd_event, SendInput and mouse_event, as it comes
+// (KeyPace spaces the presses out).
 class Win32Input : public Input {
 public:
-    // Milliseconds between two key presses.
-    static constexpr int kKeyPace = 7;
-
-    explicit Win32Input(MessagePump& pump) : pump_(pump) {}
-
     void Key(uint8_t virtualKey, bool up) override;
     void UnicodeCharacter(char c) override;
     int16_t KeyScan(char c) override;
@@ -22,12 +15,6 @@ public:
     ScreenPoint ForegroundWindowOrigin() override;
     int ScreenWidth() override;
     int ScreenHeight() override;
-
-private:
-    void Pace();
-
-    MessagePump& pump_;
-    uint64_t lastPress_ = 0;
 };
 
 }  // namespace tavrin
