@@ -209,7 +209,7 @@ void HookThread::Loop(State& state) {
             request->Release();
             if (last) break;
         } else if (msg.hwnd == nullptr && msg.message == kMaskMessage) {
-            MaskMenuKey();
+            MaskMenuKey(static_cast<WORD>(msg.wParam));
         } else if (msg.hwnd == nullptr && msg.message == WM_TIMER) {
             if (msg.wParam == state.foregroundTimer) {
                 if (HWND front = GetForegroundWindow()) state.watch.OnForeground(front);

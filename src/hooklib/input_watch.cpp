@@ -92,7 +92,7 @@ bool InputWatch::Perform(const HookOutcome& outcome) {
                              static_cast<LPARAM>(a.lParam));
             break;
         case HookAction::MaskKey:
-            PostThreadMessageA(maskThread_, kMaskMessage, 0, 0);
+            PostThreadMessageA(maskThread_, kMaskMessage, static_cast<WPARAM>(a.wParam), 0);
             break;
         }
     }
@@ -100,15 +100,17 @@ bool InputWatch::Perform(const HookOutcome& outcome) {
     return outcome.swallow;
 }
 
-void MaskMenuKey() {
-    INPUT in[2] = {};
+void MaskMenuKey(WORD release) {
+    INPUT in[3] = {};
     for (INPUT& i : in) {
         i.type = INPUT_KEYBOARD;
         i.ki.wVk = vk::kMask;
+        i.ki.dwFlags = KEYEVENTF_KEYUP;
         i.ki.dwExtraInfo = kOwnInput;
     }
-    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, in, sizeof(INPUT));
+    in[0].ki.dwFlags = 0;
+    in[2].ki.wVk = release;
+    SendInput(release != 0 ? 3 : 2, in, sizeof(INPUT));
 }
 
 }  // namespace tavrin

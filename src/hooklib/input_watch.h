@@ -19,9 +19,9 @@ constexpr ULONG_PTR kOwnInput = 0x5A594E48;  // "ZYNH"
 
 class InputWatch {
 public:
-    // maskThread receives kMaskMessage when a swallowed press needs a
-    // harmless key press after it (see MaskMenuKey); heldKeys receives the
-    // modifier keys the user holds after every key event.
+    // maskThread receives kMaskMessage when a swallowed press or release
+    // needs a harmless key press after it (see MaskMenuKey); heldKeys
+    // receives the modifier keys the user holds after every key event.
     InputWatch(TableCopy& table, DWORD maskThread, std::atomic<uint32_t>& heldKeys)
         : table_(table), maskThread_(maskThread), heldKeys_(heldKeys) {}
 
@@ -49,10 +49,11 @@ private:
     HookDecision decision_;
 };
 
-// Thread message asking the hook thread to inject the mask key.
+// Thread message asking the hook thread to inject the mask key; wParam: the
+// key to release after it, or 0.
 constexpr UINT kMaskMessage = WM_APP + 2;
 // Presses and releases an unassigned key, so that releasing Alt or Win after a
-// swallowed hot key opens no menu.
-void MaskMenuKey();
+// swallowed hot key opens no menu; then releases the key release, unless 0.
+void MaskMenuKey(WORD release);
 
 }  // namespace tavrin

@@ -51,11 +51,19 @@ HookOutcome HookDecision::OnKey(const HookView& v, const KeyEvent& e, EventConte
         heldKeys_ &= ~HeldKeyBits(key);
     }
     if (!e.down) {
+        // The user lets go of an Alt or Win just as playback pressed it again
+        // for him: alone, the two would open a menu.
+        if (!e.injected && (playedMenuKey_ & HeldKeyBits(key))) {
+            playedMenuKey_ = 0;
+            out.actions.push_back({HookAction::MaskKey, 0, 0, key});
+            return Swallowed(out);
+        }
         // The release of a swallowed press is swallowed too.
         if (!known || !swallowedKeys_.test(key)) return out;
         swallowedKeys_.reset(key);
         return Swallowed(out);
     }
+    playedMenuKey_ = e.injected && !e.repeat ? HeldKeyBits(key) & kHeldMenuKeys : 0;
     auto swallowKey = [&] {
         if (known) swallowedKeys_.set(key);
         return Swallowed(out);

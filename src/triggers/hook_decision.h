@@ -34,7 +34,8 @@ struct HookAction {
     enum Kind {
         Post,      // post message with wParam and lParam to window
         TakeFlag,  // clear the table's flag; post message to window if it was still set
-        MaskKey,   // inject the mask key once the hook has returned
+        MaskKey,   // inject the mask key once the hook has returned, then the release
+                   // of key wParam unless it is 0
     };
     Kind kind = Post;
     WindowId window = 0;
@@ -131,6 +132,9 @@ private:
     std::bitset<256> swallowedKeys_;
     std::bitset<4> swallowedButtons_;
     uint32_t heldKeys_ = 0;
+    // The last key pressed, when it was an Alt or Win key pressed by
+    // playback: its bits.
+    uint32_t playedMenuKey_ = 0;
     WindowId lastFront_ = 0;
     uint32_t lastActivity_ = 0;
     bool activitySent_ = false;

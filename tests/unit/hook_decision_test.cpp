@@ -79,7 +79,10 @@ protected:
                 std::snprintf(line, sizeof line, "take %zu, then post %#x to %llu", a.flag,
                               a.message, static_cast<unsigned long long>(a.window));
                 break;
-            case HookAction::MaskKey: std::snprintf(line, sizeof line, "mask"); break;
+            case HookAction::MaskKey:
+                std::snprintf(line, sizeof line, a.wParam ? "mask, then up %llu" : "mask",
+                              static_cast<unsigned long long>(a.wParam));
+                break;
             }
             lines.push_back(line);
         }
@@ -149,6 +152,23 @@ TEST_F(HookDecisionTest, WinHotKeysGetTheMaskKeyToo) {
     Press(vk::kLeftWin);
     EXPECT_EQ(Press(vk::kSpace), (Strings{"swallow", "post 0x402 to 1: 720 77", "mask"}));
     EXPECT_EQ(Press(vk::kSpace), Strings{"swallow"}) << "no mask key for a repeat";
+}
+
+TEST_F(HookDecisionTest, TheUsersAltLetGoRightAfterPlaybackPressedItOpensNoMenu) {
+    view.inUse = true;
+    Press(vk::kLeftAlt);
+    Release(vk::kLeftAlt, true);
+    Press(vk::kLeftAlt, true);
+    EXPECT_EQ(Release(vk::kLeftAlt), (Strings{"swallow", "mask, then up 164"}));
+    EXPECT_EQ(decision.HeldKeys(), 0u);
+
+    Press(vk::kRightWin, true);
+    Press('X', true);
+    EXPECT_EQ(Release(vk::kRightWin), Strings{}) << "a key came in between";
+    Press(vk::kLeftAlt);
+    EXPECT_EQ(Release(vk::kLeftAlt), Strings{}) << "the user's own Alt opens the menu";
+    Press(vk::kLeftAlt, true);
+    EXPECT_EQ(Release(vk::kLeftAlt, true), Strings{}) << "and so does a macro's";
 }
 
 TEST_F(HookDecisionTest, InjectedInputWhileInUseIsOurOwnPlaybackAndPasses) {
