@@ -30,6 +30,6 @@ else
     whole="did NOT arrive whole: Notepad holds $(stat -c %s "$PROGRAM_DIR/long.txt.got") characters"
 fi
 echo "typing: 5000 characters played in $played s: $(echo "5000 / $played" | bc) chars/s" \
-    "(key pace from win32_input.h: $(grep -o 'kKeyPace = [0-9]*' "$HERE/../../src/platform/win32/win32_input.h" | grep -o '[0-9]*$') ms)"
+    "(key pace from key_pace.h: $(grep -o 'kKeyPace = [0-9]*' "$HERE/../../src/playback/key_pace.h" | grep -o '[0-9]*$') ms)"
 echo "typing: Notepad had taken $taken characters when the macro ended; the text $whole"
 echo "typing: load average $(cut -d ' ' -f 1-3 /proc/loadavg) on $(nproc) processors"

@@ -13,6 +13,8 @@
 #include "platform/win32/win32_sound.h"
 #include "platform/win32/win32_timers.h"
 #include "platform/win32/win32_user_messages.h"
+#include "playback/key_pace.h"
+#include "playback/modifier_guard.h"
 #include "startup/command_line.h"
 #include "store/macro_store.h"
 #include "store/settings.h"
@@ -25,7 +27,8 @@ struct AppContext {
         : hooks(hookLibrary),
           programFolder(std::move(folder)),
           store(files, hooks, messages, clock, programFolder, settings.CurrentFile),
-          input(pump),
+          guard(systemInput, hooks),
+          input(guard, pump),
           playbackUi(settings) {}
 
     HookLibrary& hooks;
@@ -37,7 +40,9 @@ struct AppContext {
     Settings settings;
     MacroStore store;
     Win32MessagePump pump;
-    Win32Input input;
+    Win32Input systemInput;
+    ModifierGuard guard;
+    KeyPace input;  // every key playback injects goes through the pace and the guard
     Win32Desktop desktop;
     Win32PlaybackUi playbackUi;
     Win32Timers timers;

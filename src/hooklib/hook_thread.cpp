@@ -189,7 +189,8 @@ DWORD WINAPI HookThread::Run(void* param) {
     MSG msg;
     PeekMessageA(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);  // creates the queue
     {
-        State state{module, InputWatch(self->table_, GetCurrentThreadId()), {}, {}};
+        State state{module, InputWatch(self->table_, GetCurrentThreadId(), self->heldKeys_), {},
+                    {}};
         SetEvent(self->ready_);
         self->Loop(state);
     }
@@ -208,7 +209,7 @@ void HookThread::Loop(State& state) {
             request->Release();
             if (last) break;
         } else if (msg.hwnd == nullptr && msg.message == kMaskMessage) {
-            MaskMenuKey();
+            MaskMenuKey(static_cast<WORD>(msg.wParam));
         } else if (msg.hwnd == nullptr && msg.message == WM_TIMER) {
             if (msg.wParam == state.foregroundTimer) {
                 if (HWND front = GetForegroundWindow()) state.watch.OnForeground(front);
@@ -222,6 +223,7 @@ void HookThread::Loop(State& state) {
     for (HookKind kind : {HookKind::Keyboard, HookKind::Mouse, HookKind::Window})
         if (state.users[static_cast<int>(kind)] > 0) Unhook(state, kind);
     g_state = nullptr;
+    heldKeys_.store(0);
 }
 
 void HookThread::Answer(State& state, Request& request) {

@@ -8,6 +8,7 @@
 // first hook and ends, joined, when the last one is removed.
 #include <windows.h>
 
+#include <atomic>
 #include <cstdint>
 
 #include "hooklib/critical_section.h"
@@ -28,6 +29,9 @@ public:
     // hook, so no event is reported twice.
     uint32_t Install(HookKind kind);
     bool Remove(uint32_t token);
+    // The modifier keys the user holds (bits of kHeldKeys), as the keyboard
+    // hook saw them; 0 while there is no keyboard hook.
+    uint32_t HeldKeys() const { return heldKeys_.load(); }
 
     struct Request;
     struct State;
@@ -48,6 +52,7 @@ private:
     DWORD threadId_ = 0;
     HMODULE module_ = nullptr;  // the thread's own reference to the library
     uint32_t nextToken_ = 1;    // hook thread only
+    std::atomic<uint32_t> heldKeys_{0};  // written by the hook thread only
 };
 
 }  // namespace tavrin

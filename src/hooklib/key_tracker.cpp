@@ -21,12 +21,6 @@ void KeyTracker::Resync() {
     deadKeyPending_ = false;
 }
 
-bool KeyTracker::IsModifier(DWORD vk) {
-    for (int m : kModifierKeys)
-        if (vk == static_cast<DWORD>(m)) return true;
-    return false;
-}
-
 bool KeyTracker::Record(DWORD vk, bool down) {
     if (vk >= down_.size()) return false;
     // The hooks miss the releases of keys held while a secure desktop is in

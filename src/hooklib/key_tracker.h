@@ -6,13 +6,9 @@
 
 #include <bitset>
 
-namespace tavrin {
+#include "triggers/hook_decision.h"
 
-// What a key press types.
-struct Typed {
-    enum Kind { None, Character, Composed } kind = None;
-    char character = 0;  // for Character
-};
+namespace tavrin {
 
 class KeyTracker {
 public:
@@ -26,8 +22,6 @@ public:
     bool Shift() const;
     bool Win() const;
     bool CapsLock() const { return capsLock_; }
-    // Shift, Ctrl, Alt and Win, generic, left or right.
-    static bool IsModifier(DWORD vk);
 
     // The ANSI character of a key press with the tracked modifiers in the
     // keyboard layout of the window in front. A dead key, and the key that

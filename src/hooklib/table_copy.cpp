@@ -6,8 +6,9 @@ namespace tavrin {
 namespace {
 
 // The table keeps 32-bit window handles; 64-bit Windows sign-extends them.
-HWND WindowAt(const MacroTable& t, size_t offset) {
-    return reinterpret_cast<HWND>(static_cast<intptr_t>(static_cast<int32_t>(t.U32(offset))));
+WindowId WindowAt(const MacroTable& t, size_t offset) {
+    const auto handle = static_cast<intptr_t>(static_cast<int32_t>(t.U32(offset)));
+    return static_cast<WindowId>(static_cast<uintptr_t>(handle));
 }
 
 }  // namespace
@@ -18,6 +19,10 @@ void TableCopy::Copy(const uint8_t* table, std::initializer_list<TableSpan> span
     for (const TableSpan& span : spans) {
         if (span.offset + span.size > kMacroTableSize) continue;
         std::memcpy(table_.data() + span.offset, table + span.offset, span.size);
+        if (span.offset < table::HotKeyUsed + kHotKeyCodes &&
+            span.offset + span.size > table::HotKeyUsed)
+            for (size_t code = 0; code < kHotKeyCodes; ++code)
+                hotKeyUsed_.set(code, table_.HotKeyUsed(code) != 0);
     }
 }
 
@@ -33,13 +38,9 @@ HookView TableCopy::View() const {
     v.waitClick = table_.Byte(table::WaitClick) != 0;
     v.waitKey = table_.Byte(table::WaitKey) != 0;
     v.waitText = table_.Byte(table::WaitText) != 0;
+    v.waitDrain = table_.Byte(table::WaitDrain) != 0;
+    v.hotKeyUsed = hotKeyUsed_;
     return v;
-}
-
-bool TableCopy::HotKeyUsed(int code) const {
-    if (code < 0 || static_cast<size_t>(code) >= kHotKeyCodes) return false;
-    Hold hold(lock_);
-    return table_.HotKeyUsed(static_cast<size_t>(code)) != 0;
 }
 
 bool TableCopy::TakeFlag(size_t offset) {

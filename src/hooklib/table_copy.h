@@ -4,12 +4,14 @@
 // lock, briefly.
 #include <windows.h>
 
+#include <bitset>
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 
 #include "hooklib/critical_section.h"
 #include "store/macro_table.h"
+#include "triggers/hook_decision.h"
 
 namespace tavrin {
 
@@ -18,31 +20,18 @@ struct TableSpan {
     size_t size;
 };
 
-// The fields the hooks decide by, read together.
-struct HookView {
-    HWND mainWindow = nullptr;
-    HWND keyEntryWindow = nullptr;
-    bool keyEntryOn = false;
-    bool inUse = false;
-    bool hasQuillets = false;
-    bool idleWatch = false;
-    bool waitClick = false;
-    bool waitKey = false;
-    bool waitText = false;
-};
-
 class TableCopy {
 public:
     // Copies the spans of a whole table handed over by the program.
     void Copy(const uint8_t* table, std::initializer_list<TableSpan> spans);
     HookView View() const;
-    bool HotKeyUsed(int code) const;
     // Clears a one-byte flag; true when it was set.
     bool TakeFlag(size_t offset);
 
 private:
     mutable CriticalSection lock_;
     MacroTable table_;
+    std::bitset<kHotKeyCodes> hotKeyUsed_;  // the table's HotKeyUsed, kept for View
 };
 
 }  // namespace tavrin

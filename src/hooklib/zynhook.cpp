@@ -72,4 +72,6 @@ void ZynUpProgs(const uint8_t* table) {
 void ZynUpKeyHook(const uint8_t* table) { Copy(table, {{t::KeyboardHook, 4}}); }
 void ZynUpMouseHook(const uint8_t* table) { Copy(table, {{t::MouseHook, 4}}); }
 
+uint32_t ZynHeldModifiers(void) { return g_hooks.HeldKeys(); }
+
 }  // extern "C"

@@ -45,6 +45,11 @@ ZYNHOOK_API void ZynUpProgs(const uint8_t* table);
 ZYNHOOK_API void ZynUpKeyHook(const uint8_t* table);
 ZYNHOOK_API void ZynUpMouseHook(const uint8_t* table);
 
+// The Shift, Ctrl, Alt and Windows keys the user holds down on the keyboard
+// now, one bit each (kHeldKeys); input injected by any program does not
+// count. 0 while the keyboard hook is not installed.
+ZYNHOOK_API uint32_t ZynHeldModifiers(void);
+
 }  // extern "C"
 
 namespace tavrin {

@@ -32,6 +32,9 @@ public:
     virtual void ZynUpProgs(const MacroTable& t) = 0;
     virtual void ZynUpKeyHook(const MacroTable& t) = 0;
     virtual void ZynUpMouseHook(const MacroTable& t) = 0;
+    // The modifier keys the user holds down on the keyboard now, one bit each
+    // (kHeldKeys of platform/hook_protocol.h); injected input does not count.
+    virtual uint32_t ZynHeldModifiers() = 0;
 };
 
 }  // namespace tavrin

@@ -3,6 +3,8 @@
 // them. The library and the program both take them from here.
 #include <cstdint>
 
+#include "platform/virtual_keys.h"
+
 namespace tavrin {
 
 // Messages the library posts (WM_USER + 1 .. WM_USER + 17). All go to the
@@ -44,5 +46,33 @@ constexpr uint32_t kQuilletCapsOn = 2;
 constexpr uint8_t kEndMarkerKey = 43;
 // The Pause key, pressed by the user (not injected), aborts playback.
 constexpr uint8_t kAbortKey = 19;
+
+// ZynHeldModifiers: the modifier keys the user holds down on the keyboard,
+// one bit each. Input injected by any program does not count.
+struct HeldKey {
+    uint32_t bit;
+    uint8_t virtualKey;
+};
+constexpr HeldKey kHeldKeys[] = {
+    {0x01, vk::kLeftShift}, {0x02, vk::kRightShift}, {0x04, vk::kLeftCtrl},
+    {0x08, vk::kRightCtrl}, {0x10, vk::kLeftAlt},    {0x20, vk::kRightAlt},
+    {0x40, vk::kLeftWin},   {0x80, vk::kRightWin},
+};
+// The bits a modifier key stands for: its own, or both sides for the generic
+// Shift, Ctrl and Alt keys; 0 for any other key.
+constexpr uint32_t HeldKeyBits(uint32_t key) {
+    switch (key) {
+    case vk::kShift: return 0x01 | 0x02;
+    case vk::kCtrl: return 0x04 | 0x08;
+    case vk::kAlt: return 0x10 | 0x20;
+    default: break;
+    }
+    for (const HeldKey& h : kHeldKeys)
+        if (h.virtualKey == key) return h.bit;
+    return 0;
+}
+// The Alt and Win bits: a menu opens when one of them is released with no
+// key pressed since it went down.
+constexpr uint32_t kHeldMenuKeys = 0x10 | 0x20 | 0x40 | 0x80;
 
 }  // namespace tavrin

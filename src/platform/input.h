@@ -27,8 +27,6 @@ public:
     virtual ScreenPoint CursorPos() = 0;
     // The top-left corner of the window in front.
     virtual ScreenPoint ForegroundWindowOrigin() = 0;
-    // The user still holds Ctrl, Alt, Shift or a Windows key down.
-    virtual bool ModifiersDown() = 0;
     virtual int ScreenWidth() = 0;
     virtual int ScreenHeight() = 0;
 };

@@ -151,9 +151,6 @@ void HotKeyRunner::RunMacro(int n, int erase) {
     // Popup menus show their members; the menu comes with its own window.
     if (record.Scope == kScopePopupMenu) return;
     SetInUse(true);
-    // The user's Ctrl or Alt of the hot key would turn the first characters
-    // into shortcuts: give them up to two seconds to be let go.
-    for (int i = 0; i < 40 && input_.ModifiersDown(); ++i) player_.PauseForNoSpeed(0.05);
     for (int i = 0; i < erase; ++i) {
         input_.Key(vk::kBackspace, false);
         input_.Key(vk::kBackspace, true);

@@ -12,6 +12,7 @@ class FakeHookLibrary : public HookLibrary {
 public:
     std::vector<std::string> calls;
     MacroTable lastItemTable;  // the table as the last ZynUpItem saw it
+    uint32_t heldModifiers = 0;  // answered by ZynHeldModifiers, not recorded
 
     bool failKeyboard = false;  // ZynHookKeyboard answers 0
 
@@ -43,6 +44,7 @@ public:
     void ZynUpProgs(const MacroTable& t) override { Record("ZynUpProgs", t); }
     void ZynUpKeyHook(const MacroTable& t) override { Record("ZynUpKeyHook", t); }
     void ZynUpMouseHook(const MacroTable& t) override { Record("ZynUpMouseHook", t); }
+    uint32_t ZynHeldModifiers() override { return heldModifiers; }
 
 private:
     uint32_t Hook(const std::string& what, uint32_t handle) {

@@ -47,9 +47,6 @@ public:
     }
     ScreenPoint CursorPos() override { return cursor; }
     ScreenPoint ForegroundWindowOrigin() override { return foreground; }
-    // The user lets go of the hot key's modifiers after this many looks.
-    int modifiersHeldFor = 0;
-    bool ModifiersDown() override { return modifiersHeldFor-- > 0; }
     int ScreenWidth() override { return width; }
     int ScreenHeight() override { return height; }
 

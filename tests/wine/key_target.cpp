@@ -2,7 +2,8 @@
 //   key_target <seconds>
 // prints "down <vk>" for every WM_KEYDOWN and WM_SYSKEYDOWN, "up <vk>" for
 // every WM_KEYUP and WM_SYSKEYUP, one line each, flushed at once so a test
-// can read them while it runs, and ends after <seconds>.
+// can read them while it runs, and ends after <seconds>. The modifiers down
+// as the window sees the key follow the key, e.g. "down 67 ctrl".
 #include <windows.h>
 
 #include <cstdio>
@@ -19,7 +20,14 @@ LRESULT CALLBACK TargetProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_KEYUP:
         case WM_SYSKEYUP: {
             const bool down = msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN;
-            std::printf("%s %u\n", down ? "down" : "up", static_cast<unsigned>(wParam));
+            std::printf("%s %u", down ? "down" : "up", static_cast<unsigned>(wParam));
+            const struct { int key; const char* name; } modifiers[] = {
+                {VK_CONTROL, "ctrl"}, {VK_MENU, "alt"}, {VK_SHIFT, "shift"},
+                {VK_LWIN, "lwin"}, {VK_RWIN, "rwin"}};
+            for (const auto& m : modifiers)
+                if (GetKeyState(m.key) < 0 && m.key != static_cast<int>(wParam))
+                    std::printf(" %s", m.name);
+            std::printf("\n");
             std::fflush(stdout);
             // Recorded, not acted on: no menu mode on Alt, no Alt+F4.
             return 0;

@@ -42,6 +42,7 @@ public:
     void ZynUpProgs(const tavrin::MacroTable&) override {}
     void ZynUpKeyHook(const tavrin::MacroTable&) override {}
     void ZynUpMouseHook(const tavrin::MacroTable&) override {}
+    uint32_t ZynHeldModifiers() override { return 0; }
 };
 
 class PrintedMessages : public tavrin::UserMessages {

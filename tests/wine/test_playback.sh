@@ -50,14 +50,14 @@ play "accent" 6
 expected="down 88
 up 88
 down 18
-down 96
-up 96
-down 98
-up 98
-down 99
-up 99
-down 99
-up 99
+down 96 alt
+up 96 alt
+down 98 alt
+up 98 alt
+down 99 alt
+up 99 alt
+down 99 alt
+up 99 alt
 up 18
 down 89
 up 89"

@@ -16,6 +16,8 @@ BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM lParam) {
     return TRUE;
 }
 
+constexpr UINT kSettleTimeout = 200;  // ms
+
 // Brings a window to the front although another program owns the focus:
 // the input of the two threads is joined while it is made the foreground.
 void BringToFront(HWND hwnd) {
@@ -26,6 +28,10 @@ void BringToFront(HWND hwnd) {
     SetForegroundWindow(hwnd);
     SetFocus(hwnd);
     if (attach) AttachThreadInput(self, front, FALSE);
+    // Keys injected next go to the focus of the moment: let the window's
+    // thread take its activation and place its focus first.
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(hwnd, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kSettleTimeout, &ignored);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <tuple>
+
 #include "hooklib/zynhook.h"
 
 namespace tavrin {
@@ -11,7 +13,7 @@ namespace {
 enum Export : size_t {
     kHookKeyboard, kHookMouse, kHookCBT, kHookSwap, kUnHook,
     kUpInit, kUpWindow, kUpWindow2, kUpKeys, kUpNumKeys, kUpItem, kUpInUse, kUpCapture,
-    kUpCaptureOn, kUpIdle, kUpWaits, kUpProg, kUpProgs, kUpKeyHook, kUpMouseHook,
+    kUpCaptureOn, kUpIdle, kUpWaits, kUpProg, kUpProgs, kUpKeyHook, kUpMouseHook, kHeldModifiers,
     kExportCount
 };
 
@@ -19,7 +21,7 @@ constexpr const char* kExportNames[] = {
     "ZynHookKeyboard", "ZynHookMouse", "ZynHookCBT", "ZynHookSwap", "ZynUnHook",
     "ZynUpInit", "ZynUpWindow", "ZynUpWindow2", "ZynUpKeys", "ZynUpNumKeys", "ZynUpItem",
     "ZynUpInUse", "ZynUpCapture", "ZynUpCaptureOn", "ZynUpIdle", "ZynUpWaits", "ZynUpProg",
-    "ZynUpProgs", "ZynUpKeyHook", "ZynUpMouseHook",
+    "ZynUpProgs", "ZynUpKeyHook", "ZynUpMouseHook", "ZynHeldModifiers",
 };
 
 using HookFn = decltype(&::ZynHookKeyboard);
@@ -36,6 +38,7 @@ Fn As(Proc p) {
 
 Win32HookLibrary::Win32HookLibrary() {
     static_assert(sizeof(kExportNames) / sizeof(kExportNames[0]) == kExportCount);
+    static_assert(std::tuple_size<decltype(procs_)>::value == kExportCount);
     HMODULE module = LoadLibraryA(kHookLibraryFile);
     if (module == nullptr) return;
     for (size_t i = 0; i < procs_.size(); ++i) {
@@ -85,5 +88,6 @@ void Win32HookLibrary::ZynUpProg(const MacroTable& t) { Publish(kUpProg, t); }
 void Win32HookLibrary::ZynUpProgs(const MacroTable& t) { Publish(kUpProgs, t); }
 void Win32HookLibrary::ZynUpKeyHook(const MacroTable& t) { Publish(kUpKeyHook, t); }
 void Win32HookLibrary::ZynUpMouseHook(const MacroTable& t) { Publish(kUpMouseHook, t); }
+uint32_t Win32HookLibrary::ZynHeldModifiers() { return Hook(kHeldModifiers); }
 
 }  // namespace tavrin

@@ -39,15 +39,17 @@ public:
     void ZynUpProgs(const MacroTable& t) override;
     void ZynUpKeyHook(const MacroTable& t) override;
     void ZynUpMouseHook(const MacroTable& t) override;
+    uint32_t ZynHeldModifiers() override;
 
 private:
     using Proc = void (*)();
-    // By index into the library's export list.
+    // By index into the library's export list; Hook calls an export that
+    // takes nothing and answers a number.
     uint32_t Hook(size_t e) const;
     void Publish(size_t e, const MacroTable& t) const;
 
     void* module_ = nullptr;
-    std::array<Proc, 20> procs_{};
+    std::array<Proc, 21> procs_{};
 };
 
 }  // namespace tavrin

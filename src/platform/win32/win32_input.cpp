@@ -2,26 +2,9 @@
 
 #include <windows.h>
 
-#include <initializer_list>
-
 namespace tavrin {
 
-namespace {
-
-bool IsModifier(uint8_t key) {
-    return key == VK_SHIFT || key == VK_CONTROL || key == VK_MENU || key == VK_LWIN;
-}
-
-}  // namespace
-
-void Win32Input::Pace() {
-    const uint64_t due = lastPress_ + kKeyPace;
-    while (pump_.Ticks() < due) pump_.WaitUntil(due);
-    lastPress_ = pump_.Ticks();
-}
-
 void Win32Input::Key(uint8_t virtualKey, bool up) {
-    if (!up && !IsModifier(virtualKey)) Pace();
     keybd_event(virtualKey, static_cast<BYTE>(MapVirtualKeyA(virtualKey, 0)),
                 up ? KEYEVENTF_KEYUP : 0, 0);
 }
@@ -29,7 +12,6 @@ void Win32Input::Key(uint8_t virtualKey, bool up) {
 void Win32Input::UnicodeCharacter(char c) {
     wchar_t wide = 0;
     if (MultiByteToWideChar(CP_ACP, 0, &c, 1, &wide, 1) != 1) return;
-    Pace();
     INPUT events[2] = {};
     for (INPUT& e : events) {
         e.type = INPUT_KEYBOARD;
@@ -57,13 +39,6 @@ ScreenPoint Win32Input::ForegroundWindowOrigin() {
     RECT r{};
     GetWindowRect(GetForegroundWindow(), &r);
     return {r.left, r.top};
-}
-
-bool Win32Input::ModifiersDown() {
-    for (int key : {VK_CONTROL, VK_MENU, VK_SHIFT, VK_LWIN, VK_RWIN}) {
-        if (GetAsyncKeyState(key) & 0x8000) return true;
-    }
-    return false;
 }
 
 int Win32Input::ScreenWidth() { return GetSystemMetrics(SM_CXSCREEN); }

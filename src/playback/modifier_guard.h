@@ -1,0 +1,50 @@
+#pragma once
+// Input that the user's fingers cannot change: the Shift, Ctrl, Alt and
+// Windows keys the user holds on the keyboard are let go around every key
+// and character played, and pressed again afterwards while the user still
+// holds them. Modifiers the macro pressed itself (a "<CTLD>", the Shift of
+// a capital) are the macro's and stay as they are. Before an Alt or Win is
+// let go, and after one is pressed again, the mask key goes in between, so
+// neither release opens a menu.
+//
+// The user may let go of a key just as it is pressed again for him; his
+// release may then come first and leave the key down. So a key pressed
+// again is let go before the next key whether the user still holds it or
+// not.
+#include <cstdint>
+
+#include "platform/hook_library.h"
+#include "platform/input.h"
+
+namespace tavrin {
+
+class ModifierGuard : public Input {
+public:
+    ModifierGuard(Input& input, HookLibrary& hooks) : input_(input), hooks_(hooks) {}
+
+    void Key(uint8_t virtualKey, bool up) override;
+    void UnicodeCharacter(char c) override;
+    int16_t KeyScan(char c) override { return input_.KeyScan(c); }
+    void Mouse(uint32_t flags, int32_t dx, int32_t dy, int32_t data) override {
+        input_.Mouse(flags, dx, dy, data);
+    }
+    ScreenPoint CursorPos() override { return input_.CursorPos(); }
+    ScreenPoint ForegroundWindowOrigin() override { return input_.ForegroundWindowOrigin(); }
+    int ScreenWidth() override { return input_.ScreenWidth(); }
+    int ScreenHeight() override { return input_.ScreenHeight(); }
+
+private:
+    // Lets go of the user's modifiers; the ones let go.
+    uint32_t ReleaseUsers();
+    // Presses again those of released the user still holds.
+    void RestoreUsers(uint32_t released);
+    void MaskKey();
+
+    Input& input_;
+    HookLibrary& hooks_;
+    uint32_t macroHolds_ = 0;    // modifier keys the macro pressed and has not released
+    uint32_t released_ = 0;      // let go for the key now down, pressed again at its release
+    uint32_t pressedAgain_ = 0;  // pressed again for the user since the last key
+};
+
+}  // namespace tavrin
