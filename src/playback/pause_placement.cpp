@@ -7,7 +7,6 @@ namespace tavrin {
 namespace {
 
 constexpr int kWidth = 224;
-constexpr int kBaseHeight = 94;
 constexpr int kCharsPerLine = 30;
 constexpr int kLineHeight = 19;
 
@@ -19,12 +18,12 @@ PausePlacement PlacePause(int screenWidth, int screenHeight, size_t messageLengt
     const int label = lines * kLineHeight;
     PausePlacement p;
     p.width = kWidth;
-    p.height = kBaseHeight + label;
+    p.height = kPauseBaseHeight + label;
     if (centred) {
         p.left = (screenWidth - kWidth) / 2;
-        p.top = (screenHeight - kBaseHeight) / 2;
+        p.top = (screenHeight - kPauseBaseHeight) / 2;
     } else {
-        p.top = std::min(top, screenHeight - (label + kBaseHeight));
+        p.top = std::min(top, screenHeight - (label + kPauseBaseHeight));
         p.left = std::min(left, screenWidth - kWidth);
     }
     return p;

@@ -4,6 +4,9 @@
 
 namespace tavrin {
 
+// The dialog's height without a message.
+constexpr int kPauseBaseHeight = 94;
+
 struct PausePlacement {
     int left = 0;
     int top = 0;

@@ -2,6 +2,7 @@
 
 #include "ui/pause_dialog_res.h"
 #include "platform/win32/window_id.h"
+#include "playback/pause_placement.h"
 
 namespace tavrin {
 
@@ -18,10 +19,13 @@ bool PauseDialog::OnInit() {
     SetItemText(kPauseMessageLabel, request_.message);
     ShowWindow(Item(kPauseMessageLabel), request_.message.empty() ? SW_HIDE : SW_SHOW);
 
-    // The request gives the window's size; the controls are laid out in
-    // pixels inside it.
+    // The request gives the window's width and the message's height; the
+    // controls are laid out in pixels below one another, and the window is
+    // as tall as they need under its caption.
     const int clientWidth = request_.width - 8;
-    const int clientHeight = request_.height - 30;
+    const int messageHeight = request_.height - kPauseBaseHeight;
+    const int buttonsTop = 42 + messageHeight + 6;
+    const int clientHeight = buttonsTop + 26 + 8;
     RECT frame{0, 0, clientWidth, clientHeight};
     AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_EXSTYLE)));
@@ -30,8 +34,7 @@ bool PauseDialog::OnInit() {
     const int labelWidth = request_.width - 24;
     MoveWindow(Item(kPauseTitleLabel), 8, 6, labelWidth, 18, FALSE);
     MoveWindow(Item(kPauseNicknameLabel), 8, 24, labelWidth, 18, FALSE);
-    MoveWindow(Item(kPauseMessageLabel), 8, 42, labelWidth, request_.height - 94, FALSE);
-    const int buttonsTop = clientHeight - 34;
+    MoveWindow(Item(kPauseMessageLabel), 8, 42, labelWidth, messageHeight, FALSE);
     MoveWindow(Item(IDOK), 16, buttonsTop, 86, 26, FALSE);
     MoveWindow(Item(IDCANCEL), 114, buttonsTop, 86, 26, FALSE);
     return true;

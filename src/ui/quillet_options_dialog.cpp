@@ -50,4 +50,11 @@ void QuilletOptionsDialog::OnOK() {
     End(IDOK);
 }
 
+// Esc and the close box leave without a check: the field losing the focus
+// as the dialog goes must not show an error for a value that is dropped.
+void QuilletOptionsDialog::OnCancel() {
+    checking_ = true;
+    End(IDCANCEL);
+}
+
 }  // namespace tavrin

@@ -16,12 +16,15 @@ private:
     bool OnInit() override;
     bool OnCommand(int id, int code) override;
     void OnOK() override;
+    void OnCancel() override;
     // Shows the prefix keys' error, if any, and puts the focus back there.
     bool PrefixKeysValid();
 
     Settings& settings_;
     QuilletOptionsForm form_;
-    bool checking_ = true;  // no checks while the dialog fills its fields or shows an error
+    // No checks while the dialog fills its fields, shows an error or closes
+    // without storing.
+    bool checking_ = true;
 };
 
 }  // namespace tavrin

@@ -24,7 +24,7 @@ open-file                       | Open Tavrin File  | menu f o                  
 message-invalid-file-type       | Error             | menu f n; typed "New Tavrin File" notes.txt; keys "New Tavrin File" Return | keys Error Return
 message-file-does-not-exist     | Error             | menu f 1                  | keys Error Return
 quillet-options                 | Quillet Options   | menu o s                  | keys "Quillet Options" Escape
-message-invalid-prefix-keys     | Error             | menu o s; keys "Quillet Options" Tab Tab; typed "Quillet Options" "(" | keys Error Return; keys "Quillet Options" Escape
+message-invalid-prefix-keys     | Error             | menu o s; keys "Quillet Options" Tab; typed "Quillet Options" "(" | keys Error Return; keys "Quillet Options" Escape
 appearance                      | Appearance        | menu o a                  | keys Appearance Escape
 settings                        | Settings          | menu o t                  | keys Settings Escape
 restore-keyboard-hooks-question | Keyboard Hooks    | menu t k                  | keys "Keyboard Hooks" n
@@ -140,6 +140,7 @@ while IFS='|' read -r -u 3 name title open close; do
         steps "$close" && { [ "$close" = - ] || gone "$title"; } || echo "could not close: $name"
     else
         echo "missing: $name"
+        steps "$close"  # whatever did open on the way
         steps 'keys "Tavrin 99 (KELDA)" Escape Escape'  # a menu left open
     fi
 done 3<<<"$WINDOWS"
