@@ -5,14 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "fakes/fake_clock.h"
-#include "fakes/fake_desktop.h"
-#include "fakes/fake_files.h"
-#include "fakes/fake_hook_library.h"
-#include "fakes/fake_input.h"
-#include "fakes/fake_messages.h"
-#include "fakes/fake_playback_ui.h"
-#include "fakes/fake_pump.h"
 #include "platform/hook_protocol.h"
 #include "playback_rig.h"
 #include "store/bytes.h"
@@ -55,16 +47,8 @@ public:
 
 LocalDateTime At(int h, int mi, int s = 0) { return LocalDateTime{2027, 1, 4, h, mi, s, 0}; }
 
-class MainControllerTest : public ::testing::Test {
+class MainControllerTest : public ::testing::Test, protected FakePlatform {
 protected:
-    FakeInput input;
-    FakeDesktop desktop;
-    FakePump pump;
-    FakePlaybackUi ui;
-    FakeFiles files;
-    FakeHookLibrary hooks;
-    FakeMessages messages;
-    FakeClock clock;
     FakeTimers timers;
     FakeSound sound;
     FakeControllerHost host;

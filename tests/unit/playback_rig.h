@@ -17,7 +17,8 @@
 
 namespace tavrin {
 
-struct PlaybackRig {
+// The fakes of the system that playback and the triggers reach.
+struct FakePlatform {
     FakeInput input;
     FakeDesktop desktop;
     FakePump pump;
@@ -26,6 +27,9 @@ struct PlaybackRig {
     FakeHookLibrary hooks;
     FakeMessages messages;
     FakeClock clock;
+};
+
+struct PlaybackRig : FakePlatform {
     std::string currentFile;
     MacroStore store{files, hooks, messages, clock, "C:", currentFile};
     FakePlayerHost host;
