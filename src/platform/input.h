@@ -29,6 +29,9 @@ public:
     virtual ScreenPoint ForegroundWindowOrigin() = 0;
     virtual int ScreenWidth() = 0;
     virtual int ScreenHeight() = 0;
+    // The macro that played has ended: keys it left down are no longer its
+    // own. Nothing to do for plain input.
+    virtual void MacroEnded() {}
 };
 
 // mouse_event flags the player uses.

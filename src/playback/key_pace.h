@@ -28,6 +28,7 @@ public:
     ScreenPoint ForegroundWindowOrigin() override { return input_.ForegroundWindowOrigin(); }
     int ScreenWidth() override { return input_.ScreenWidth(); }
     int ScreenHeight() override { return input_.ScreenHeight(); }
+    void MacroEnded() override { input_.MacroEnded(); }
 
 private:
     void Pace();

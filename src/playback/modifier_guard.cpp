@@ -30,6 +30,12 @@ void ModifierGuard::UnicodeCharacter(char c) {
     RestoreUsers(released);
 }
 
+void ModifierGuard::MacroEnded() {
+    RestoreUsers(released_);
+    released_ = 0;
+    macroHolds_ = 0;
+}
+
 uint32_t ModifierGuard::ReleaseUsers() {
     // Keys the user presses while others are let go are let go too.
     uint32_t released = 0;

@@ -32,6 +32,9 @@ public:
     ScreenPoint ForegroundWindowOrigin() override { return input_.ForegroundWindowOrigin(); }
     int ScreenWidth() override { return input_.ScreenWidth(); }
     int ScreenHeight() override { return input_.ScreenHeight(); }
+    // A "<CTLD>" or a key press left down by a macro that ended, or was
+    // aborted, no longer keeps the user's keys from being let go.
+    void MacroEnded() override;
 
 private:
     // Lets go of the user's modifiers; the ones let go.

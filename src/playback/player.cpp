@@ -41,6 +41,7 @@ bool Player::IntoProgram(const std::string& text) {
     running_ = true;
     ui_.SetRunning(true);
     DoMacro(text, 1, 1, 1, true);
+    input_.MacroEnded();
     // An abort ends only the macro it stopped: the pauses a trigger makes
     // before it starts the next one run their full length.
     abort_ = false;

@@ -33,22 +33,33 @@ HookOutcome Swallowed(HookOutcome out) {
 
 }  // namespace
 
-void HookDecision::ResetKeys() { heldKeys_ = 0; }
+void HookDecision::ResetKeys() { heldKeys_ = releasedByPlayback_ = 0; }
 
 HookOutcome HookDecision::OnKey(const HookView& v, const KeyEvent& e, EventContext& context) {
     HookOutcome out;
     const uint32_t key = e.virtualKey;
     const bool known = key < swallowedKeys_.size();
-    if (!e.injected && e.down) {
+    const uint32_t bits = HeldKeyBits(key);
+    if (e.injected) {
+        // Playback letting go of a key the user holds lifts no finger.
+        if (e.down) {
+            releasedByPlayback_ &= ~bits;
+        } else {
+            releasedByPlayback_ |= bits & heldKeys_;
+        }
+    } else if (e.down) {
         // The hooks miss the releases of keys held while a secure desktop is
-        // in front; the tracked modifiers have let go of those already.
+        // in front; the tracked modifiers have let go of those already, and
+        // of the ones playback let go of, which the user still holds.
         const KeyModifiers& m = e.modifiers;
         heldKeys_ &= (m.shift ? HeldKeyBits(vk::kShift) : 0) |
                      (m.ctrl ? HeldKeyBits(vk::kCtrl) : 0) | (m.alt ? HeldKeyBits(vk::kAlt) : 0) |
-                     (m.win ? HeldKeyBits(vk::kLeftWin) | HeldKeyBits(vk::kRightWin) : 0);
-        heldKeys_ |= HeldKeyBits(key);
-    } else if (!e.injected) {
-        heldKeys_ &= ~HeldKeyBits(key);
+                     (m.win ? HeldKeyBits(vk::kLeftWin) | HeldKeyBits(vk::kRightWin) : 0) |
+                     releasedByPlayback_;
+        heldKeys_ |= bits;
+    } else {
+        heldKeys_ &= ~bits;
+        releasedByPlayback_ &= ~bits;
     }
     if (!e.down) {
         // The user lets go of an Alt or Win just as playback pressed it again

@@ -132,6 +132,8 @@ private:
     std::bitset<256> swallowedKeys_;
     std::bitset<4> swallowedButtons_;
     uint32_t heldKeys_ = 0;
+    // Held keys whose last event was playback letting go of them.
+    uint32_t releasedByPlayback_ = 0;
     // The last key pressed, when it was an Alt or Win key pressed by
     // playback: its bits.
     uint32_t playedMenuKey_ = 0;

@@ -61,8 +61,11 @@ void HotKeyRunner::OnHotKey(uint32_t wParam, WindowId front) {
     const uint16_t code = static_cast<uint16_t>(wParam & ~kCapsLockBit);
     if (pauseOpen_) {
         const int resume = SystemMacro(code);
+        // The paused macro's own key resumes it; it is compared without
+        // resolving scopes, which would bring windows forward and move the
+        // paused macro's target.
         if ((resume != 0 && t.ScopeNameOf(resume).substr(0, 1) == "3") ||
-            GetMacro(code) == current_) {
+            (current_ != 0 && t.HotKeyOf(current_) == code)) {
             host_.ResumePause(capsLock);
         } else {
             ui_.DoAMessage(kWarning, kPausedRefusal);

@@ -28,7 +28,9 @@ void Quillets::OnTyped(uint32_t wParam, uint32_t lParam) {
         buffer_.clear();
         return;
     }
-    player_.SetCapsLockFlag(wParam == kQuilletCapsOn);
+    // While a macro plays its flag is its own: a timed macro's typing comes
+    // back here, with Caps Lock off for it.
+    if (!player_.Running()) player_.SetCapsLockFlag(wParam == kQuilletCapsOn);
     const char c = static_cast<char>(lParam & 0xFF);
     if (IsQuilletCharacter(c)) {
         buffer_.push_back(c);

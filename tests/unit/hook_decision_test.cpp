@@ -307,6 +307,13 @@ TEST_F(HookDecisionTest, HeldKeysAreTheUsersOwn) {
     Press(vk::kLeftWin);
     EXPECT_EQ(decision.HeldKeys(), 0x20u | 0x40u);
 
+    Press(vk::kLeftCtrl);
+    Release(vk::kLeftCtrl, true);
+    Press('N');
+    EXPECT_EQ(decision.HeldKeys(), 0x04u | 0x20u | 0x40u)
+        << "a key pressed while playback has let go of the user's Ctrl keeps it held";
+    Release(vk::kLeftCtrl);
+
     down.erase(vk::kRightAlt);  // let go while a secure desktop was in front
     Press('A');
     EXPECT_EQ(decision.HeldKeys(), 0x40u) << "the next key forgets a release the hook missed";

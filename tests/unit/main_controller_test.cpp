@@ -170,6 +170,34 @@ TEST_F(MainControllerTest, AHotKeyDuringPlaybackChangesNothing) {
     EXPECT_EQ(input.events.front(), "down 65") << "the Caps Lock flag was not taken over";
 }
 
+TEST_F(MainControllerTest, AHotKeyDuringAPauseResumesOrIsRefusedAndMovesNothing) {
+    Load({Macro("a<PAUSE>b"), Macro("r", 158, kScopeWindow, "Ledger", 0)});
+    const WindowId notepad = desktop.Add("Untitled - Notepad");
+    desktop.Add("Ledger 2027");
+    desktop.front = notepad;
+    ui.whilePaused = [&] {
+        controller.OnHotKey(158, 99);  // the If Running macro's key: refused
+        controller.OnHotKey(kCtrlAltN, 99);  // the paused macro's own key: resumes
+    };
+    controller.OnHotKey(kCtrlAltN, notepad);
+    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].substr(0, 52), "Warning: A current playback macro is in the middle o");
+    EXPECT_EQ(ui.resumes, 1);
+    EXPECT_EQ(desktop.front, notepad) << "no window was brought forward";
+    EXPECT_EQ(TypedKeys(input.events), "ab");
+}
+
+TEST_F(MainControllerTest, ATimedMacrosOwnTypingKeepsItsCapsLock) {
+    Load({Timed("a", kSchedHourly), Macro("q", kHotKeyQuillet)});
+    controller.Start("");
+    controller.OnCapsLock(true);
+    pump.onMessages = [&] { controller.OnQuillet(0, 'a'); };  // the hook reports the macro's "a"
+    clock.now = At(10, 15, 5);
+    controller.OnTimer(TimerId::Scheduler);
+    EXPECT_EQ(input.events.front(), "down 20");
+    EXPECT_EQ(input.events[input.events.size() - 2], "down 20") << "Caps Lock on again after it";
+}
+
 TEST_F(MainControllerTest, AnIfRunningProgramMacroThatCannotComeUpDoesNotPlay) {
     Load({Macro("g"), Macro("p", kCtrlAltN, kScopeProgram, "LEDGER", 0)});
     MacroTable& t = store.Table();
