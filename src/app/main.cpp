@@ -67,12 +67,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     TMainWin window(app);
     if (!window.Create(instance)) return 1;
     ProgramStart start;
+    window.onClosing = [&] { start.Shutdown(app, window); };
     start.Run(app, window);
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
-    start.Shutdown(app, window);
     return 0;
 }

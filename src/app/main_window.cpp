@@ -6,6 +6,7 @@
 #include "app/second_copy.h"
 #include "app/trace.h"
 #include "platform/hook_protocol.h"
+#include "platform/win32/window_id.h"
 
 namespace tavrin {
 
@@ -19,8 +20,6 @@ ControllerPlatform PlatformOf(AppContext& app) {
     return {app.input, app.desktop, app.pump,     app.playbackUi, app.hooks,
             app.clock, app.messages, app.timers, app.sound};
 }
-
-WindowId IdOf(HWND window) { return static_cast<WindowId>(reinterpret_cast<uintptr_t>(window)); }
 
 }  // namespace
 
@@ -121,7 +120,7 @@ bool TMainWin::OnHookMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case kMsgHotKey:
             Trace("hotkey " + std::to_string(wParam));
-            c.OnHotKey(static_cast<uint32_t>(wParam), IdOf(reinterpret_cast<HWND>(lParam)));
+            c.OnHotKey(static_cast<uint32_t>(wParam), ToId(reinterpret_cast<HWND>(lParam)));
             return true;
         case kMsgAbort: c.OnAbort(); return true;
         case kMsgQuillet:
@@ -178,6 +177,7 @@ void TMainWin::FormClose() {
         app_.settings.MainHeight = r.bottom - r.top;
     }
     tray_.Show(false);
+    if (onClosing) onClosing();
     DestroyWindow(hwnd_);
 }
 
@@ -256,13 +256,13 @@ void TMainWin::HideProgram() {
 
 void TMainWin::ShowMainWindow() {
     ShowWindow(hwnd_, IsIconic(hwnd_) ? SW_RESTORE : SW_SHOW);
-    app_.desktop.Activate(IdOf(hwnd_));
+    app_.desktop.Activate(ToId(hwnd_));
 }
 
 // Left click on the tray icon, or a second start without a nickname.
 void TMainWin::SysTrayOpen() {
     if (!TrayOrHide()) {
-        app_.desktop.Activate(IdOf(hwnd_));
+        app_.desktop.Activate(ToId(hwnd_));
         return;
     }
     controller_.ActivateMe();

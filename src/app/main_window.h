@@ -5,6 +5,7 @@
 // menu and the tray icon are parts of their own.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "app/app_context.h"
@@ -30,6 +31,9 @@ public:
     void FormShow(const StartOptions& options, int startShowState);
     // "/F" and the file menu: a macro file chosen by name.
     void OpenChosenFile(const std::string& path);
+    // Runs as the window closes, before it is destroyed: the program's own
+    // shutdown (hooks removed, shared blocks closed, settings saved).
+    std::function<void()> onClosing;
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);

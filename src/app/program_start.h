@@ -1,6 +1,6 @@
 #pragma once
-// The program's start once its main window exists, and its end after the
-// message loop: the macro file, the blocks shared with the hook library,
+// The program's start once its main window exists, and its end as that
+// window closes: the macro file, the blocks shared with the hook library,
 // the hooks, the command line, and their release.
 #include "app/app_context.h"
 #include "app/kernel_objects.h"

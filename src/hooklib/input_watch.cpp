@@ -1,12 +1,10 @@
 #include "hooklib/input_watch.h"
 
 #include "platform/virtual_keys.h"
+#include "platform/win32/window_id.h"
 
 namespace tavrin {
 namespace {
-
-WindowId ToId(HWND window) { return static_cast<WindowId>(reinterpret_cast<uintptr_t>(window)); }
-HWND ToHwnd(WindowId window) { return reinterpret_cast<HWND>(static_cast<uintptr_t>(window)); }
 
 // The event being decided on, for what the decision asks only when it needs
 // it. A mouse event has no key to translate.

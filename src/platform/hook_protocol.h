@@ -10,6 +10,7 @@ namespace tavrin {
 // Messages the library posts (WM_USER + 1 .. WM_USER + 17). All go to the
 // table's MainWindow except kMsgKeyEntry, which goes to KeyEntryWindow, and
 // the capture messages, which go to CaptureWindow while CaptureWindowOn.
+// 0x408 and 0x40A are not used.
 enum HookMessage : uint32_t {
     kMsgKeyEntry = 0x401,         // wParam: hot key code pressed while KeyEntryOn
     kMsgHotKey = 0x402,           // wParam: code + kCapsLockBit; lParam: front window
@@ -27,10 +28,6 @@ enum HookMessage : uint32_t {
     kMsgTextTyped = 0x410,        // wParam: kTypingReset or 0; lParam: character, 8 backspace
     kMsgDrainCleared = 0x411,     // the end marker arrived while WaitDrain
 };
-
-// The program's own message in the same range: play the macro whose
-// nickname a second copy handed over.
-constexpr uint32_t kMsgRunNickname = 0x40A;
 
 // wParam of kMsgHotKey: Caps Lock was on when the hot key was pressed.
 constexpr uint32_t kCapsLockBit = 0x8000;
