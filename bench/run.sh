@@ -7,4 +7,11 @@ BUILD=$(realpath "$1")
 BENCH=$(realpath "$(dirname "$0")")
 "$BUILD/native/bench/recogniser_bench"
 export BUILD HERE="$(realpath "$BENCH/../tests/wine")"
-TEST_LIMIT=300 exec "$HERE/run.sh" "$BUILD/win64" "$BENCH"/bench_*.sh
+TEST_LIMIT=300 "$HERE/run.sh" "$BUILD/win64" "$BENCH"/bench_*.sh
+status=$?
+# What each benchmark measured.
+for log in "$BUILD"/win64/wine-artifacts/bench_*.log; do
+    echo "== $(basename "$log" .log)"
+    tr -d '\r' <"$log"
+done
+exit $status
