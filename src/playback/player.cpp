@@ -1,6 +1,7 @@
 #include "playback/player.h"
 
 #include "playback/abortable_wait.h"
+#include "playback/date_time_text.h"
 #include "playback/macro_commands.h"
 #include "playback/pause_placement.h"
 #include "playback/repeat_block.h"
@@ -16,12 +17,13 @@ constexpr size_t kMaxTextBoxTitle = 255;
 }  // namespace
 
 Player::Player(Input& input, Desktop& desktop, MessagePump& pump, PlaybackUi& ui,
-               MacroStore& store, HookLibrary& hooks, PlayerHost& host)
+               MacroStore& store, HookLibrary& hooks, Clock& clock, PlayerHost& host)
     : input_(input),
       pump_(pump),
       ui_(ui),
       store_(store),
       hooks_(hooks),
+      clock_(clock),
       host_(host),
       keys_(input, [this](int ms) { return ScaledDelay(ms); }),
       windows_(desktop, pump, ui),
@@ -168,6 +170,16 @@ Player::Outcome Player::PlayTag(const TagMatch& tag, Run& run) {
         }
         case TagKind::SwapFile:
             host_.SwapMacroFile(f.Texts[0]);
+            break;
+        case TagKind::DateTag: {
+            const int days = f.Letters[1] == 'P' ? -f.Numbers[0] : f.Numbers[0];
+            for (char c : DateText(clock_.Now(), tag.Index, f.Letters[0] == 'Y', days))
+                keys_.TypeCharacter(c, run.held);
+            break;
+        }
+        case TagKind::TimeTag:
+            for (char c : TimeText(clock_.Now(), tag.Index, f.Letters[0] == 'Y'))
+                keys_.TypeCharacter(c, run.held);
             break;
         default:
             // Remarks, "<ENDREP>" outside a block, and the tags whose command

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "language/tag_recogniser.h"
+#include "platform/clock.h"
 #include "platform/desktop.h"
 #include "platform/hook_library.h"
 #include "platform/input.h"
@@ -24,7 +25,7 @@ public:
     static constexpr int kMaxNesting = 40;
 
     Player(Input& input, Desktop& desktop, MessagePump& pump, PlaybackUi& ui, MacroStore& store,
-           HookLibrary& hooks, PlayerHost& host);
+           HookLibrary& hooks, Clock& clock, PlayerHost& host);
 
     // The start sequence: plays text as a top-level macro unless one is
     // playing already (then it returns false at once).
@@ -87,6 +88,7 @@ private:
     PlaybackUi& ui_;
     MacroStore& store_;
     HookLibrary& hooks_;
+    Clock& clock_;
     PlayerHost& host_;
     Keystrokes keys_;
     WindowCommands windows_;

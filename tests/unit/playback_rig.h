@@ -33,7 +33,7 @@ struct PlaybackRig : FakePlatform {
     std::string currentFile;
     MacroStore store{files, hooks, messages, clock, "C:", currentFile};
     FakePlayerHost host;
-    Player player{input, desktop, pump, ui, store, hooks, host};
+    Player player{input, desktop, pump, ui, store, hooks, clock, host};
 };
 
 // The letters (in lower case) and digits that key events typed, in order.

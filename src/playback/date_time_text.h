@@ -1,0 +1,17 @@
+#pragma once
+// The text a date or time tag types: the tag's format code with each of its
+// parts filled in from the clock, in fixed English names.
+#include <string>
+
+#include "store/day_number.h"
+
+namespace tavrin {
+
+// format indexes kDateFormatCodes; dayOffset days later (earlier when
+// negative) than now.
+std::string DateText(const LocalDateTime& now, int format, bool leadingZeros, int dayOffset);
+// format indexes kTimeFormatCodes; the hour has two digits with
+// leadingZeroHour, minutes and seconds always.
+std::string TimeText(const LocalDateTime& now, int format, bool leadingZeroHour);
+
+}  // namespace tavrin
