@@ -107,4 +107,12 @@ std::string TimeText(const LocalDateTime& now, int format, bool leadingZeroHour)
     return text;
 }
 
+std::string DateExample(int format) {
+    return DateText(LocalDateTime{1998, 3, 30, 0, 0, 0, 0}, format, true, 0);
+}
+
+std::string TimeExample(int format) {
+    return TimeText(LocalDateTime{1998, 3, 30, 15, 4, 23, 0}, format, false);
+}
+
 }  // namespace tavrin

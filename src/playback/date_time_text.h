@@ -14,4 +14,9 @@ std::string DateText(const LocalDateTime& now, int format, bool leadingZeros, in
 // leadingZeroHour, minutes and seconds always.
 std::string TimeText(const LocalDateTime& now, int format, bool leadingZeroHour);
 
+// The examples the dialogs show beside each format: Monday 30 March 1998,
+// with leading zeros, and 15:04:23 without.
+std::string DateExample(int format);
+std::string TimeExample(int format);
+
 }  // namespace tavrin

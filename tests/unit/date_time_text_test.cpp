@@ -75,6 +75,17 @@ TEST(TimeText, TwentyFourAndTwelveHoursAndTheirSuffixes) {
     EXPECT_EQ(TimeText(afternoon, Time("hh"), false), "13");
 }
 
+TEST(DateTimeExamples, TheDialogsExamplesComeFromTheSameCode) {
+    EXPECT_EQ(DateExample(Date("MM/DD/YY")), "03/30/98");
+    EXPECT_EQ(DateExample(Date("DD Mmmmm YYYY")), "30 March 1998");
+    EXPECT_EQ(DateExample(Date("Day of Week 1")), "Mon");
+    EXPECT_EQ(DateExample(Date("Day of Week 4")), "MONDAY");
+    EXPECT_EQ(TimeExample(Time("hh:mm")), "15:04");
+    EXPECT_EQ(TimeExample(Time("hh.mm.ss am")), "3.04.23 pm");
+    EXPECT_EQ(TimeExample(Time("hh,mma")), "3,04p");
+    EXPECT_EQ(TimeExample(Time("ss")), "23");
+}
+
 TEST(DateTimeTags, PlayTheirTextAndAnUnknownPatternIsTypedAsText) {
     PlaybackRig rig;
     rig.clock.now = At(1998, 3, 5, 13, 5);
