@@ -1,8 +1,9 @@
 # A second copy started with "/A <nickname>" makes the running program play
 # that macro into the window in front: capitals, punctuation, Enter, Tab,
 # Backspace and a one-shot Shift arrive in Notepad as typed text, "(" and ")"
-# (no key for them on this layout) arrive as the characters themselves, and a
-# character beyond ASCII goes as Alt plus its ANSI code on the keypad.
+# (no key for them on this layout) arrive as the characters themselves, a
+# date tag types today's date, and a character beyond ASCII goes as Alt plus
+# its ANSI code on the keypad.
 . "$HERE/lib.sh"
 fresh_program_dir src/app/QORVIL.EXE src/hooklib/ZYNHOOK.DLL tests/wine/store_probe.exe \
     tests/wine/window_tool.exe tests/wine/key_target.exe
@@ -10,7 +11,7 @@ STARTED=()
 trap 'stop_started "${STARTED[@]}" $PROGRAM_PID' EXIT
 
 # Macro texts go through files, so every byte is stored as written.
-printf '%s' 'Hello, World! (x)<ENTER>a<TAB>b;c.d?<BACKSPACE>e<SHIFT>fg <SHIFT>1 "Q"=' \
+printf '%s' 'Hello, World! (x)<ENTER>a<TAB>b;c.d?<BACKSPACE>e<SHIFT>fg <SHIFT>1 "Q"= <YYYY-MM-DD{Y}>' \
     >"$PROGRAM_DIR/typing.txt"
 printf 'x\xe9y' >"$PROGRAM_DIR/accent.txt"
 run_probe store_probe.exe add 'C:\tavrin\KELDA.ZYN' "typing test" 30000 '@C:\tavrin\typing.txt' \
@@ -36,7 +37,7 @@ start_notepad
 notepad=$NOTEPAD
 play "typing test" 5
 wait_for_trace 'run by nickname "TYPING TEST": macro 5'
-printf 'Hello, World! (x)\r\na\tb;c.deFg ! "Q"=' >"$PROGRAM_DIR/typed.txt"
+printf 'Hello, World! (x)\r\na\tb;c.deFg ! "Q"= %s' "$(date +%Y-%m-%d)" >"$PROGRAM_DIR/typed.txt"
 wait_for_text "Untitled - Notepad" "$PROGRAM_DIR/typed.txt" \
     || fail "Notepad holds $(od -c "$PROGRAM_DIR/typed.txt.got")"
 
