@@ -6,6 +6,7 @@
 #include "platform/hook_library.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_desktop.h"
+#include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_input.h"
 #include "platform/win32/win32_message_pump.h"
@@ -44,6 +45,7 @@ struct AppContext {
     ModifierGuard guard;
     KeyPace input;  // every key playback injects goes through the pace and the guard
     Win32Desktop desktop;
+    Win32FileSystem fileSystem;
     Win32PlaybackUi playbackUi;
     Win32Timers timers;
     Win32Sound sound;

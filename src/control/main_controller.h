@@ -10,6 +10,8 @@
 
 #include "platform/clock.h"
 #include "platform/desktop.h"
+#include "platform/file_system.h"
+#include "platform/files.h"
 #include "platform/hook_library.h"
 #include "platform/input.h"
 #include "platform/message_pump.h"
@@ -32,6 +34,8 @@ namespace tavrin {
 struct ControllerPlatform {
     Input& input;
     Desktop& desktop;
+    FileSystem& fileSystem;
+    Files& files;
     MessagePump& pump;
     PlaybackUi& ui;
     HookLibrary& hooks;

@@ -37,6 +37,11 @@ public:
     virtual void Move(WindowId w, int left, int top) = 0;
     // ShellExecute "open": its result code (above 32 is success).
     virtual int Open(const std::string& program, const std::string& parameters) = 0;
+    // ShellExecute with the default verb, owned like Open; the result is
+    // ignored.
+    virtual void OpenAddress(const std::string& address) = 0;
+    // ShellExecute "explore" with no owner; the result is ignored.
+    virtual void Explore(const std::string& folder) = 0;
 };
 
 // System commands of the window tags.

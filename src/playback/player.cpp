@@ -16,8 +16,9 @@ constexpr size_t kMaxTextBoxTitle = 255;
 
 }  // namespace
 
-Player::Player(Input& input, Desktop& desktop, MessagePump& pump, PlaybackUi& ui,
-               MacroStore& store, HookLibrary& hooks, Clock& clock, PlayerHost& host)
+Player::Player(Input& input, Desktop& desktop, FileSystem& fileSystem, Files& files,
+               MessagePump& pump, PlaybackUi& ui, MacroStore& store, HookLibrary& hooks,
+               Clock& clock, PlayerHost& host)
     : input_(input),
       pump_(pump),
       ui_(ui),
@@ -27,7 +28,9 @@ Player::Player(Input& input, Desktop& desktop, MessagePump& pump, PlaybackUi& ui
       host_(host),
       keys_(input, [this](int ms) { return ScaledDelay(ms); }),
       windows_(desktop, pump, ui),
-      waits_(desktop, pump, ui, store.Table(), hooks, keys_, windows_) {}
+      waits_(desktop, pump, ui, store.Table(), hooks, keys_, windows_),
+      files_(fileSystem, files, desktop, ui,
+             [this](const std::string& text) { DoMacro(text, 1, 1, 1, false); }) {}
 
 bool Player::IntoProgram(const std::string& text) {
     if (running_) return false;
@@ -116,6 +119,7 @@ Player::Outcome Player::PlayTag(const TagMatch& tag, Run& run) {
         return Outcome::Played;
     }
     if (waits_.PlayTag(tag, abort_)) return Outcome::Played;
+    if (files_.PlayTag(tag)) return Outcome::Played;
     const TagFields& f = tag.Fields;
     switch (tag.Kind) {
         case TagKind::Repeat:

@@ -7,10 +7,13 @@
 #include "language/tag_recogniser.h"
 #include "platform/clock.h"
 #include "platform/desktop.h"
+#include "platform/file_system.h"
+#include "platform/files.h"
 #include "platform/hook_library.h"
 #include "platform/input.h"
 #include "platform/message_pump.h"
 #include "platform/playback_ui.h"
+#include "playback/file_commands.h"
 #include "playback/keystrokes.h"
 #include "playback/player_host.h"
 #include "playback/wait_commands.h"
@@ -24,8 +27,9 @@ public:
     // Runs of a macro inside a macro deeper than this end the macro.
     static constexpr int kMaxNesting = 40;
 
-    Player(Input& input, Desktop& desktop, MessagePump& pump, PlaybackUi& ui, MacroStore& store,
-           HookLibrary& hooks, Clock& clock, PlayerHost& host);
+    Player(Input& input, Desktop& desktop, FileSystem& fileSystem, Files& files,
+           MessagePump& pump, PlaybackUi& ui, MacroStore& store, HookLibrary& hooks,
+           Clock& clock, PlayerHost& host);
 
     // The start sequence: plays text as a top-level macro unless one is
     // playing already (then it returns false at once).
@@ -93,6 +97,7 @@ private:
     Keystrokes keys_;
     WindowCommands windows_;
     WaitCommands waits_;
+    FileCommands files_;
     bool running_ = false;
     bool abort_ = false;
     bool ended_ = false;

@@ -68,6 +68,8 @@ public:
         if (openResult > 32 && it != opens.end()) windows.push_back(it->second);
         return openResult;
     }
+    void OpenAddress(const std::string& address) override { Do("address " + address); }
+    void Explore(const std::string& folder) override { Do("explore " + folder); }
 
 private:
     Window Get(WindowId id) {

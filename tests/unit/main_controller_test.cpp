@@ -54,10 +54,11 @@ protected:
     FakeControllerHost host;
     Settings settings;
     MacroStore store{files, hooks, messages, clock, "C:\\TAVRIN", settings.CurrentFile};
-    MainController controller{{input, desktop, pump, ui, hooks, clock, messages, timers, sound},
-                              store,
-                              settings,
-                              host};
+    MainController controller{
+        {input, desktop, fileSystem, files, pump, ui, hooks, clock, messages, timers, sound},
+        store,
+        settings,
+        host};
 
     void SetUp() override { clock.now = At(10, 14); }
 

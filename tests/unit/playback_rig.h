@@ -5,6 +5,7 @@
 
 #include "fakes/fake_clock.h"
 #include "fakes/fake_desktop.h"
+#include "fakes/fake_file_system.h"
 #include "fakes/fake_files.h"
 #include "fakes/fake_hook_library.h"
 #include "fakes/fake_input.h"
@@ -24,6 +25,7 @@ struct FakePlatform {
     FakePump pump;
     FakePlaybackUi ui;
     FakeFiles files;
+    FakeFileSystem fileSystem{files};
     FakeHookLibrary hooks;
     FakeMessages messages;
     FakeClock clock;
@@ -33,7 +35,7 @@ struct PlaybackRig : FakePlatform {
     std::string currentFile;
     MacroStore store{files, hooks, messages, clock, "C:", currentFile};
     FakePlayerHost host;
-    Player player{input, desktop, pump, ui, store, hooks, clock, host};
+    Player player{input, desktop, fileSystem, files, pump, ui, store, hooks, clock, host};
 };
 
 // The letters (in lower case) and digits that key events typed, in order.

@@ -34,6 +34,15 @@ void BringToFront(HWND hwnd) {
     SendMessageTimeoutA(hwnd, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kSettleTimeout, &ignored);
 }
 
+// ShellExecute's result code: above 32 is success.
+int Shell(void* owner, const char* verb, const std::string& file,
+          const std::string& parameters) {
+    HINSTANCE result = ShellExecuteA(static_cast<HWND>(owner), verb, file.c_str(),
+                                     parameters.empty() ? nullptr : parameters.c_str(), nullptr,
+                                     SW_SHOWNORMAL);
+    return static_cast<int>(reinterpret_cast<intptr_t>(result));
+}
+
 }  // namespace
 
 WindowId Win32Desktop::Foreground() { return ToId(GetForegroundWindow()); }
@@ -105,10 +114,13 @@ void Win32Desktop::Move(WindowId w, int left, int top) {
 }
 
 int Win32Desktop::Open(const std::string& program, const std::string& parameters) {
-    HINSTANCE result = ShellExecuteA(static_cast<HWND>(owner_), "open", program.c_str(),
-                                     parameters.empty() ? nullptr : parameters.c_str(), nullptr,
-                                     SW_SHOWNORMAL);
-    return static_cast<int>(reinterpret_cast<intptr_t>(result));
+    return Shell(owner_, "open", program, parameters);
 }
+
+void Win32Desktop::OpenAddress(const std::string& address) {
+    Shell(owner_, nullptr, address, "");
+}
+
+void Win32Desktop::Explore(const std::string& folder) { Shell(nullptr, "explore", folder, ""); }
 
 }  // namespace tavrin

@@ -20,6 +20,8 @@ public:
     void Resize(WindowId w, int width, int height) override;
     void Move(WindowId w, int left, int top) override;
     int Open(const std::string& program, const std::string& parameters) override;
+    void OpenAddress(const std::string& address) override;
+    void Explore(const std::string& folder) override;
 
 private:
     void* owner_ = nullptr;

@@ -1,0 +1,49 @@
+#pragma once
+// Folders as a set of paths, and file operations on a FakeFiles's contents.
+#include <set>
+#include <string>
+#include <vector>
+
+#include "fakes/fake_files.h"
+#include "platform/file_system.h"
+
+namespace tavrin {
+
+class FakeFileSystem : public FileSystem {
+public:
+    explicit FakeFileSystem(FakeFiles& files) : files_(files) {}
+
+    std::set<std::string> folders{"C:"};  // without a trailing backslash
+    std::set<std::string> uncreatable;    // CreateFolder fails on these
+    std::vector<std::string> actions;     // e.g. "mkdir C:\A\", "chdir C:\A"
+
+    void SetCurrentFolder(const std::string& folder) override {
+        actions.push_back("chdir " + folder);
+    }
+    bool FolderExists(const std::string& path) override { return folders.count(Folder(path)) > 0; }
+    bool CreateFolder(const std::string& path) override {
+        actions.push_back("mkdir " + path);
+        if (uncreatable.count(Folder(path))) return false;
+        folders.insert(Folder(path));
+        return true;
+    }
+    void RemoveFile(const std::string& path) override { files_.contents.erase(path); }
+    void CopyReplacing(const std::string& from, const std::string& to) override {
+        auto it = files_.contents.find(from);
+        if (it != files_.contents.end()) files_.contents[to] = it->second;
+    }
+    void Move(const std::string& from, const std::string& to) override {
+        auto it = files_.contents.find(from);
+        if (it == files_.contents.end() || files_.contents.count(to)) return;
+        files_.contents[to] = it->second;
+        files_.contents.erase(from);
+    }
+
+private:
+    static std::string Folder(const std::string& path) {
+        return !path.empty() && path.back() == '\\' ? path.substr(0, path.size() - 1) : path;
+    }
+    FakeFiles& files_;
+};
+
+}  // namespace tavrin
