@@ -8,8 +8,10 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/desktop.h"
+#include "platform/files.h"
 #include "platform/hook_library.h"
 #include "platform/input.h"
 #include "platform/message_pump.h"
@@ -39,6 +41,8 @@ struct ControllerPlatform {
     UserMessages& messages;
     Timers& timers;
     Sound& sound;
+    Files& files;
+    Clipboard& clipboard;
 };
 
 // What only the main window can do for the controller.

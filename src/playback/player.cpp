@@ -17,7 +17,8 @@ constexpr size_t kMaxTextBoxTitle = 255;
 }  // namespace
 
 Player::Player(Input& input, Desktop& desktop, MessagePump& pump, PlaybackUi& ui,
-               MacroStore& store, HookLibrary& hooks, Clock& clock, PlayerHost& host)
+               MacroStore& store, HookLibrary& hooks, Clock& clock, Files& files,
+               Clipboard& clipboard, PlayerHost& host)
     : input_(input),
       pump_(pump),
       ui_(ui),
@@ -27,7 +28,9 @@ Player::Player(Input& input, Desktop& desktop, MessagePump& pump, PlaybackUi& ui
       host_(host),
       keys_(input, [this](int ms) { return ScaledDelay(ms); }),
       windows_(desktop, pump, ui),
-      waits_(desktop, pump, ui, store.Table(), hooks, keys_, windows_) {}
+      waits_(desktop, pump, ui, store.Table(), hooks, keys_, windows_),
+      clips_(clipboard, files, ui, keys_, [this](double seconds) { PauseForNoSpeed(seconds); },
+             [this](const std::string& text) { DoMacro(text, 1, 1, 1, false); }) {}
 
 bool Player::IntoProgram(const std::string& text) {
     if (running_) return false;
@@ -116,6 +119,7 @@ Player::Outcome Player::PlayTag(const TagMatch& tag, Run& run) {
         return Outcome::Played;
     }
     if (waits_.PlayTag(tag, abort_)) return Outcome::Played;
+    if (clips_.PlayTag(tag, run.text, run.pos)) return Outcome::Played;
     const TagFields& f = tag.Fields;
     switch (tag.Kind) {
         case TagKind::Repeat:
@@ -182,8 +186,8 @@ Player::Outcome Player::PlayTag(const TagMatch& tag, Run& run) {
                 keys_.TypeCharacter(c, run.held);
             break;
         default:
-            // Remarks, "<ENDREP>" outside a block, and the tags whose command
-            // groups do not play yet are taken, not typed.
+            // Remarks, "<ENDREP>" and "<ENDCLIP>" on their own, and the tags
+            // whose command groups do not play yet are taken, not typed.
             break;
     }
     return Outcome::Played;

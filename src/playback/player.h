@@ -5,12 +5,15 @@
 #include <string>
 
 #include "language/tag_recogniser.h"
+#include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/desktop.h"
+#include "platform/files.h"
 #include "platform/hook_library.h"
 #include "platform/input.h"
 #include "platform/message_pump.h"
 #include "platform/playback_ui.h"
+#include "playback/clipboard_commands.h"
 #include "playback/keystrokes.h"
 #include "playback/player_host.h"
 #include "playback/wait_commands.h"
@@ -25,7 +28,7 @@ public:
     static constexpr int kMaxNesting = 40;
 
     Player(Input& input, Desktop& desktop, MessagePump& pump, PlaybackUi& ui, MacroStore& store,
-           HookLibrary& hooks, Clock& clock, PlayerHost& host);
+           HookLibrary& hooks, Clock& clock, Files& files, Clipboard& clipboard, PlayerHost& host);
 
     // The start sequence: plays text as a top-level macro unless one is
     // playing already (then it returns false at once).
@@ -93,6 +96,7 @@ private:
     Keystrokes keys_;
     WindowCommands windows_;
     WaitCommands waits_;
+    ClipboardCommands clips_;
     bool running_ = false;
     bool abort_ = false;
     bool ended_ = false;

@@ -54,7 +54,8 @@ protected:
     FakeControllerHost host;
     Settings settings;
     MacroStore store{files, hooks, messages, clock, "C:\\TAVRIN", settings.CurrentFile};
-    MainController controller{{input, desktop, pump, ui, hooks, clock, messages, timers, sound},
+    MainController controller{{input, desktop, pump, ui, hooks, clock, messages, timers, sound,
+                               files, clipboard},
                               store,
                               settings,
                               host};

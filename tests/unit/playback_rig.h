@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "fakes/fake_clipboard.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_desktop.h"
 #include "fakes/fake_files.h"
@@ -27,13 +28,14 @@ struct FakePlatform {
     FakeHookLibrary hooks;
     FakeMessages messages;
     FakeClock clock;
+    FakeClipboard clipboard;
 };
 
 struct PlaybackRig : FakePlatform {
     std::string currentFile;
     MacroStore store{files, hooks, messages, clock, "C:", currentFile};
     FakePlayerHost host;
-    Player player{input, desktop, pump, ui, store, hooks, clock, host};
+    Player player{input, desktop, pump, ui, store, hooks, clock, files, clipboard, host};
 };
 
 // The letters (in lower case) and digits that key events typed, in order.
