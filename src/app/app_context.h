@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/hook_library.h"
+#include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_file_system.h"
@@ -49,6 +50,7 @@ struct AppContext {
     Win32PlaybackUi playbackUi;
     Win32Timers timers;
     Win32Sound sound;
+    Win32Clipboard clipboard;
     std::string commandLine;        // the whole command line, program path included
     std::vector<std::string> args;  // the arguments after the program path
     int showCommand = 1;            // the show command handed to the program

@@ -17,8 +17,8 @@ constexpr UINT kMsgTrayIcon = WM_APP + 1;
 constexpr UINT kMainTrayIcon = 1;
 
 ControllerPlatform PlatformOf(AppContext& app) {
-    return {app.input, app.desktop,  app.fileSystem, app.files, app.pump, app.playbackUi,
-            app.hooks, app.clock,    app.messages,   app.timers, app.sound};
+    return {app.input,    app.desktop, app.fileSystem, app.files, app.clipboard, app.pump,
+            app.playbackUi, app.hooks, app.clock,     app.messages, app.timers,  app.sound};
 }
 
 }  // namespace

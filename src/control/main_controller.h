@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/desktop.h"
 #include "platform/file_system.h"
@@ -36,6 +37,7 @@ struct ControllerPlatform {
     Desktop& desktop;
     FileSystem& fileSystem;
     Files& files;
+    Clipboard& clipboard;
     MessagePump& pump;
     PlaybackUi& ui;
     HookLibrary& hooks;

@@ -14,14 +14,6 @@
 
 namespace tavrin {
 
-// A text file larger than this is taken as no macro text: it is not read.
-constexpr uint64_t kMaxTextFileBytes = 1 << 20;
-
-// The text of a file as macros use it: a last byte of 26 (Ctrl+Z) dropped,
-// the text after a NUL lost. False when the file cannot be opened or read or
-// is larger than kMaxTextFileBytes.
-bool ReadTextFile(Files& files, const std::string& path, std::string& text);
-
 class FileCommands {
 public:
     using PlayText = std::function<void(const std::string&)>;

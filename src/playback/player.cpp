@@ -17,8 +17,8 @@ constexpr size_t kMaxTextBoxTitle = 255;
 }  // namespace
 
 Player::Player(Input& input, Desktop& desktop, FileSystem& fileSystem, Files& files,
-               MessagePump& pump, PlaybackUi& ui, MacroStore& store, HookLibrary& hooks,
-               Clock& clock, PlayerHost& host)
+               Clipboard& clipboard, MessagePump& pump, PlaybackUi& ui, MacroStore& store,
+               HookLibrary& hooks, Clock& clock, PlayerHost& host)
     : input_(input),
       pump_(pump),
       ui_(ui),
@@ -30,6 +30,8 @@ Player::Player(Input& input, Desktop& desktop, FileSystem& fileSystem, Files& fi
       windows_(desktop, pump, ui),
       waits_(desktop, pump, ui, store.Table(), hooks, keys_, windows_),
       files_(fileSystem, files, desktop, ui,
+             [this](const std::string& text) { DoMacro(text, 1, 1, 1, false); }),
+      clips_(clipboard, files, ui, keys_, [this](double seconds) { PauseForNoSpeed(seconds); },
              [this](const std::string& text) { DoMacro(text, 1, 1, 1, false); }) {}
 
 bool Player::IntoProgram(const std::string& text) {
@@ -120,6 +122,7 @@ Player::Outcome Player::PlayTag(const TagMatch& tag, Run& run) {
     }
     if (waits_.PlayTag(tag, abort_)) return Outcome::Played;
     if (files_.PlayTag(tag)) return Outcome::Played;
+    if (clips_.PlayTag(tag, run.text, run.pos)) return Outcome::Played;
     const TagFields& f = tag.Fields;
     switch (tag.Kind) {
         case TagKind::Repeat:

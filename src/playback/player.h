@@ -13,6 +13,7 @@
 #include "platform/input.h"
 #include "platform/message_pump.h"
 #include "platform/playback_ui.h"
+#include "playback/clipboard_commands.h"
 #include "playback/file_commands.h"
 #include "playback/keystrokes.h"
 #include "playback/player_host.h"
@@ -28,8 +29,8 @@ public:
     static constexpr int kMaxNesting = 40;
 
     Player(Input& input, Desktop& desktop, FileSystem& fileSystem, Files& files,
-           MessagePump& pump, PlaybackUi& ui, MacroStore& store, HookLibrary& hooks,
-           Clock& clock, PlayerHost& host);
+           Clipboard& clipboard, MessagePump& pump, PlaybackUi& ui, MacroStore& store,
+           HookLibrary& hooks, Clock& clock, PlayerHost& host);
 
     // The start sequence: plays text as a top-level macro unless one is
     // playing already (then it returns false at once).
@@ -98,6 +99,7 @@ private:
     WindowCommands windows_;
     WaitCommands waits_;
     FileCommands files_;
+    ClipboardCommands clips_;
     bool running_ = false;
     bool abort_ = false;
     bool ended_ = false;

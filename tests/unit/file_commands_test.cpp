@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "playback/text_file.h"
 #include "playback_rig.h"
 
 namespace tavrin {

@@ -55,7 +55,8 @@ protected:
     Settings settings;
     MacroStore store{files, hooks, messages, clock, "C:\\TAVRIN", settings.CurrentFile};
     MainController controller{
-        {input, desktop, fileSystem, files, pump, ui, hooks, clock, messages, timers, sound},
+        {input, desktop, fileSystem, files, clipboard, pump, ui, hooks, clock, messages, timers,
+         sound},
         store,
         settings,
         host};

@@ -16,7 +16,8 @@ constexpr uint32_t kLeftShift = 0x01, kLeftCtrl = 0x04, kLeftAlt = 0x10, kRightW
 class ModifierGuardTest : public ::testing::Test, protected PlaybackRig {
 protected:
     ModifierGuard guard{input, hooks};
-    Player guarded{guard, desktop, fileSystem, files, pump, ui, store, hooks, clock, host};
+    Player guarded{guard, desktop, fileSystem, files, clipboard, pump, ui, store, hooks, clock,
+                   host};
 
     void UserHolds(uint32_t keys) { hooks.heldModifiers = keys; }
     Events Play(const std::string& text) {
@@ -90,7 +91,8 @@ TEST_F(ModifierGuardTest, TheMacrosOwnModifiersAreKept) {
 
 TEST_F(ModifierGuardTest, ThePaceWaitsBeforeTheUsersKeysAreLetGo) {
     KeyPace paced{guard, pump};
-    Player pacedPlayer{paced, desktop, fileSystem, files, pump, ui, store, hooks, clock, host};
+    Player pacedPlayer{paced, desktop, fileSystem, files, clipboard, pump, ui, store, hooks, clock,
+                       host};
     size_t waited = 0;
     pump.onMessages = [&] {
         if (pump.waits.size() == waited) return;

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "fakes/fake_clipboard.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_desktop.h"
 #include "fakes/fake_file_system.h"
@@ -29,13 +30,14 @@ struct FakePlatform {
     FakeHookLibrary hooks;
     FakeMessages messages;
     FakeClock clock;
+    FakeClipboard clipboard;
 };
 
 struct PlaybackRig : FakePlatform {
     std::string currentFile;
     MacroStore store{files, hooks, messages, clock, "C:", currentFile};
     FakePlayerHost host;
-    Player player{input, desktop, fileSystem, files, pump, ui, store, hooks, clock, host};
+    Player player{input, desktop, fileSystem, files, clipboard, pump, ui, store, hooks, clock, host};
 };
 
 // The letters (in lower case) and digits that key events typed, in order.

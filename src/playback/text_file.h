@@ -1,0 +1,18 @@
+#pragma once
+// The text of a text file as macros read it.
+#include <cstdint>
+#include <string>
+
+#include "platform/files.h"
+
+namespace tavrin {
+
+// A text file larger than this is taken as no macro text: it is not read.
+constexpr uint64_t kMaxTextFileBytes = 1 << 20;
+
+// The whole file without a last Ctrl+Z (26), cut at its first NUL; false
+// when the file cannot be opened or read or is larger than
+// kMaxTextFileBytes.
+bool ReadTextFile(Files& files, const std::string& path, std::string& text);
+
+}  // namespace tavrin
