@@ -24,7 +24,7 @@ MainController::MainController(const ControllerPlatform& platform, MacroStore& s
       settings_(settings),
       host_(host),
       player_(platform.input, platform.desktop, platform.pump, platform.ui, store,
-              platform.hooks, platform.clock, *this),
+              platform.hooks, platform.clock, platform.sound, *this),
       scheduler_(store, platform.hooks, platform.clock, settings),
       hotKeys_(store, platform.hooks, player_, platform.input, platform.desktop, platform.ui,
                *this),

@@ -17,7 +17,8 @@ constexpr size_t kMaxTextBoxTitle = 255;
 }  // namespace
 
 Player::Player(Input& input, Desktop& desktop, MessagePump& pump, PlaybackUi& ui,
-               MacroStore& store, HookLibrary& hooks, Clock& clock, PlayerHost& host)
+               MacroStore& store, HookLibrary& hooks, Clock& clock, Sound& sound,
+               PlayerHost& host)
     : input_(input),
       pump_(pump),
       ui_(ui),
@@ -27,7 +28,8 @@ Player::Player(Input& input, Desktop& desktop, MessagePump& pump, PlaybackUi& ui
       host_(host),
       keys_(input, [this](int ms) { return ScaledDelay(ms); }),
       windows_(desktop, pump, ui),
-      waits_(desktop, pump, ui, store.Table(), hooks, keys_, windows_) {}
+      waits_(desktop, pump, ui, store.Table(), hooks, keys_, windows_),
+      sounds_(sound, ui) {}
 
 bool Player::IntoProgram(const std::string& text) {
     if (running_) return false;
@@ -116,6 +118,7 @@ Player::Outcome Player::PlayTag(const TagMatch& tag, Run& run) {
         return Outcome::Played;
     }
     if (waits_.PlayTag(tag, abort_)) return Outcome::Played;
+    if (sounds_.PlayTag(tag)) return Outcome::Played;
     const TagFields& f = tag.Fields;
     switch (tag.Kind) {
         case TagKind::Repeat:

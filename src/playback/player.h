@@ -11,8 +11,10 @@
 #include "platform/input.h"
 #include "platform/message_pump.h"
 #include "platform/playback_ui.h"
+#include "platform/sound.h"
 #include "playback/keystrokes.h"
 #include "playback/player_host.h"
+#include "playback/sound_commands.h"
 #include "playback/wait_commands.h"
 #include "playback/window_commands.h"
 #include "store/macro_store.h"
@@ -25,7 +27,7 @@ public:
     static constexpr int kMaxNesting = 40;
 
     Player(Input& input, Desktop& desktop, MessagePump& pump, PlaybackUi& ui, MacroStore& store,
-           HookLibrary& hooks, Clock& clock, PlayerHost& host);
+           HookLibrary& hooks, Clock& clock, Sound& sound, PlayerHost& host);
 
     // The start sequence: plays text as a top-level macro unless one is
     // playing already (then it returns false at once).
@@ -93,6 +95,7 @@ private:
     Keystrokes keys_;
     WindowCommands windows_;
     WaitCommands waits_;
+    SoundCommands sounds_;
     bool running_ = false;
     bool abort_ = false;
     bool ended_ = false;

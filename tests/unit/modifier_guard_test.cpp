@@ -16,7 +16,7 @@ constexpr uint32_t kLeftShift = 0x01, kLeftCtrl = 0x04, kLeftAlt = 0x10, kRightW
 class ModifierGuardTest : public ::testing::Test, protected PlaybackRig {
 protected:
     ModifierGuard guard{input, hooks};
-    Player guarded{guard, desktop, pump, ui, store, hooks, clock, host};
+    Player guarded{guard, desktop, pump, ui, store, hooks, clock, sound, host};
 
     void UserHolds(uint32_t keys) { hooks.heldModifiers = keys; }
     Events Play(const std::string& text) {
@@ -90,7 +90,7 @@ TEST_F(ModifierGuardTest, TheMacrosOwnModifiersAreKept) {
 
 TEST_F(ModifierGuardTest, ThePaceWaitsBeforeTheUsersKeysAreLetGo) {
     KeyPace paced{guard, pump};
-    Player pacedPlayer{paced, desktop, pump, ui, store, hooks, clock, host};
+    Player pacedPlayer{paced, desktop, pump, ui, store, hooks, clock, sound, host};
     size_t waited = 0;
     pump.onMessages = [&] {
         if (pump.waits.size() == waited) return;

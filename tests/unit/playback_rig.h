@@ -12,6 +12,7 @@
 #include "fakes/fake_player_host.h"
 #include "fakes/fake_playback_ui.h"
 #include "fakes/fake_pump.h"
+#include "fakes/fake_sound.h"
 #include "playback/player.h"
 #include "store/macro_store.h"
 
@@ -27,13 +28,14 @@ struct FakePlatform {
     FakeHookLibrary hooks;
     FakeMessages messages;
     FakeClock clock;
+    FakeSound sound;
 };
 
 struct PlaybackRig : FakePlatform {
     std::string currentFile;
     MacroStore store{files, hooks, messages, clock, "C:", currentFile};
     FakePlayerHost host;
-    Player player{input, desktop, pump, ui, store, hooks, clock, host};
+    Player player{input, desktop, pump, ui, store, hooks, clock, sound, host};
 };
 
 // The letters (in lower case) and digits that key events typed, in order.
