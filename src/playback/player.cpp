@@ -18,7 +18,7 @@ constexpr size_t kMaxTextBoxTitle = 255;
 
 Player::Player(Input& input, Desktop& desktop, FileSystem& fileSystem, Files& files,
                Clipboard& clipboard, MessagePump& pump, PlaybackUi& ui, MacroStore& store,
-               HookLibrary& hooks, Clock& clock, PlayerHost& host)
+               HookLibrary& hooks, Clock& clock, Sound& sound, PlayerHost& host)
     : input_(input),
       pump_(pump),
       ui_(ui),
@@ -32,7 +32,8 @@ Player::Player(Input& input, Desktop& desktop, FileSystem& fileSystem, Files& fi
       files_(fileSystem, files, desktop, ui,
              [this](const std::string& text) { DoMacro(text, 1, 1, 1, false); }),
       clips_(clipboard, files, ui, keys_, [this](double seconds) { PauseForNoSpeed(seconds); },
-             [this](const std::string& text) { DoMacro(text, 1, 1, 1, false); }) {}
+             [this](const std::string& text) { DoMacro(text, 1, 1, 1, false); }),
+      sounds_(sound, ui) {}
 
 bool Player::IntoProgram(const std::string& text) {
     if (running_) return false;
@@ -123,6 +124,7 @@ Player::Outcome Player::PlayTag(const TagMatch& tag, Run& run) {
     if (waits_.PlayTag(tag, abort_)) return Outcome::Played;
     if (files_.PlayTag(tag)) return Outcome::Played;
     if (clips_.PlayTag(tag, run.text, run.pos)) return Outcome::Played;
+    if (sounds_.PlayTag(tag)) return Outcome::Played;
     const TagFields& f = tag.Fields;
     switch (tag.Kind) {
         case TagKind::Repeat:

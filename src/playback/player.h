@@ -13,10 +13,12 @@
 #include "platform/input.h"
 #include "platform/message_pump.h"
 #include "platform/playback_ui.h"
+#include "platform/sound.h"
 #include "playback/clipboard_commands.h"
 #include "playback/file_commands.h"
 #include "playback/keystrokes.h"
 #include "playback/player_host.h"
+#include "playback/sound_commands.h"
 #include "playback/wait_commands.h"
 #include "playback/window_commands.h"
 #include "store/macro_store.h"
@@ -30,7 +32,7 @@ public:
 
     Player(Input& input, Desktop& desktop, FileSystem& fileSystem, Files& files,
            Clipboard& clipboard, MessagePump& pump, PlaybackUi& ui, MacroStore& store,
-           HookLibrary& hooks, Clock& clock, PlayerHost& host);
+           HookLibrary& hooks, Clock& clock, Sound& sound, PlayerHost& host);
 
     // The start sequence: plays text as a top-level macro unless one is
     // playing already (then it returns false at once).
@@ -100,6 +102,7 @@ private:
     WaitCommands waits_;
     FileCommands files_;
     ClipboardCommands clips_;
+    SoundCommands sounds_;
     bool running_ = false;
     bool abort_ = false;
     bool ended_ = false;

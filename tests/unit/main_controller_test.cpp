@@ -26,14 +26,6 @@ public:
     void Stop(TimerId id) override { calls.push_back("stop " + std::to_string(static_cast<int>(id))); }
 };
 
-class FakeSound : public Sound {
-public:
-    Strings played;
-    void PlayWave(const std::string& path, bool wait) override {
-        played.push_back(path + (wait ? " wait" : ""));
-    }
-};
-
 class FakeControllerHost : public ControllerHost {
 public:
     Strings calls;
@@ -50,7 +42,6 @@ LocalDateTime At(int h, int mi, int s = 0) { return LocalDateTime{2027, 1, 4, h,
 class MainControllerTest : public ::testing::Test, protected FakePlatform {
 protected:
     FakeTimers timers;
-    FakeSound sound;
     FakeControllerHost host;
     Settings settings;
     MacroStore store{files, hooks, messages, clock, "C:\\TAVRIN", settings.CurrentFile};

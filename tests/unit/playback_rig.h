@@ -14,6 +14,7 @@
 #include "fakes/fake_player_host.h"
 #include "fakes/fake_playback_ui.h"
 #include "fakes/fake_pump.h"
+#include "fakes/fake_sound.h"
 #include "playback/player.h"
 #include "store/macro_store.h"
 
@@ -31,13 +32,15 @@ struct FakePlatform {
     FakeMessages messages;
     FakeClock clock;
     FakeClipboard clipboard;
+    FakeSound sound;
 };
 
 struct PlaybackRig : FakePlatform {
     std::string currentFile;
     MacroStore store{files, hooks, messages, clock, "C:", currentFile};
     FakePlayerHost host;
-    Player player{input, desktop, fileSystem, files, clipboard, pump, ui, store, hooks, clock, host};
+    Player player{input, desktop, fileSystem, files, clipboard, pump, ui, store, hooks, clock, sound,
+                  host};
 };
 
 // The letters (in lower case) and digits that key events typed, in order.
