@@ -13,12 +13,12 @@ void KeyPace::Pace() {
 
 void KeyPace::Key(uint8_t virtualKey, bool up) {
     if (!up && HeldKeyBits(virtualKey) == 0 && virtualKey != vk::kMask) Pace();
-    input_.Key(virtualKey, up);
+    next_.Key(virtualKey, up);
 }
 
 void KeyPace::UnicodeCharacter(char c) {
     Pace();
-    input_.UnicodeCharacter(c);
+    next_.UnicodeCharacter(c);
 }
 
 }  // namespace tavrin

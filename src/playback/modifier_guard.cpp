@@ -10,23 +10,23 @@ void ModifierGuard::Key(uint8_t virtualKey, bool up) {
         if (up) macroHolds_ &= ~bits;
         else macroHolds_ |= bits;
         pressedAgain_ &= ~bits;
-        input_.Key(virtualKey, up);
+        next_.Key(virtualKey, up);
         return;
     }
     if (up) {
-        input_.Key(virtualKey, true);
+        next_.Key(virtualKey, true);
         RestoreUsers(released_);
         released_ = 0;
         return;
     }
     RestoreUsers(released_);  // a press whose release never came
     released_ = ReleaseUsers();
-    input_.Key(virtualKey, false);
+    next_.Key(virtualKey, false);
 }
 
 void ModifierGuard::UnicodeCharacter(char c) {
     const uint32_t released = ReleaseUsers();
-    input_.UnicodeCharacter(c);
+    next_.UnicodeCharacter(c);
     RestoreUsers(released);
 }
 
@@ -44,7 +44,7 @@ uint32_t ModifierGuard::ReleaseUsers() {
     while ((more = (more | hooks_.ZynHeldModifiers()) & ~macroHolds_ & ~released) != 0) {
         if (more & kHeldMenuKeys) MaskKey();
         for (const HeldKey& h : kHeldKeys)
-            if (more & h.bit) input_.Key(h.virtualKey, true);
+            if (more & h.bit) next_.Key(h.virtualKey, true);
         released |= more;
         more = 0;
     }
@@ -55,14 +55,14 @@ void ModifierGuard::RestoreUsers(uint32_t released) {
     if (released == 0) return;
     const uint32_t held = released & hooks_.ZynHeldModifiers();
     for (const HeldKey& h : kHeldKeys)
-        if (held & h.bit) input_.Key(h.virtualKey, false);
+        if (held & h.bit) next_.Key(h.virtualKey, false);
     if (held & kHeldMenuKeys) MaskKey();
     pressedAgain_ |= held;
 }
 
 void ModifierGuard::MaskKey() {
-    input_.Key(vk::kMask, false);
-    input_.Key(vk::kMask, true);
+    next_.Key(vk::kMask, false);
+    next_.Key(vk::kMask, true);
 }
 
 }  // namespace tavrin

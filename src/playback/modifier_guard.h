@@ -14,24 +14,16 @@
 #include <cstdint>
 
 #include "platform/hook_library.h"
-#include "platform/input.h"
+#include "playback/input_filter.h"
 
 namespace tavrin {
 
-class ModifierGuard : public Input {
+class ModifierGuard : public InputFilter {
 public:
-    ModifierGuard(Input& input, HookLibrary& hooks) : input_(input), hooks_(hooks) {}
+    ModifierGuard(Input& input, HookLibrary& hooks) : InputFilter(input), hooks_(hooks) {}
 
     void Key(uint8_t virtualKey, bool up) override;
     void UnicodeCharacter(char c) override;
-    int16_t KeyScan(char c) override { return input_.KeyScan(c); }
-    void Mouse(uint32_t flags, int32_t dx, int32_t dy, int32_t data) override {
-        input_.Mouse(flags, dx, dy, data);
-    }
-    ScreenPoint CursorPos() override { return input_.CursorPos(); }
-    ScreenPoint ForegroundWindowOrigin() override { return input_.ForegroundWindowOrigin(); }
-    int ScreenWidth() override { return input_.ScreenWidth(); }
-    int ScreenHeight() override { return input_.ScreenHeight(); }
     // A "<CTLD>" or a key press left down by a macro that ended, or was
     // aborted, no longer keeps the user's keys from being let go.
     void MacroEnded() override;
@@ -43,7 +35,6 @@ private:
     void RestoreUsers(uint32_t released);
     void MaskKey();
 
-    Input& input_;
     HookLibrary& hooks_;
     uint32_t macroHolds_ = 0;    // modifier keys the macro pressed and has not released
     uint32_t released_ = 0;      // let go for the key now down, pressed again at its release
