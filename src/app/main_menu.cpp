@@ -21,6 +21,18 @@ void MainMenu::SetCaption(int id, const std::string& caption) {
     ModifyMenuA(menu_, id, MF_BYCOMMAND | MF_STRING, id, caption.c_str());
 }
 
+std::string MainMenu::Caption(int id) const {
+    char text[128] = "";
+    if (GetMenuStringA(menu_, id, text, sizeof text, MF_BYCOMMAND) <= 0) return "";
+    std::string caption;
+    for (const char* p = text; *p != '\0'; ++p) {
+        if (*p == '&') ++p;  // "&&" stands for one "&"
+        if (*p == '\0') break;
+        caption += *p;
+    }
+    return caption;
+}
+
 void MainMenu::SetLastFiles(const RecentFiles& files) {
     const LastFilesMenu model = tavrin::SetMenuLastFiles(files);
     HMENU file = GetSubMenu(menu_, 0);

@@ -15,6 +15,9 @@ public:
     void Check(int id, bool on);
     void Enable(int id, bool on);
     void SetCaption(int id, const std::string& caption);
+    // The item's caption without its "&" marks; empty when there is no
+    // such item.
+    std::string Caption(int id) const;
     // Rebuilds the recent-file items at the end of "&File".
     void SetLastFiles(const RecentFiles& files);
 

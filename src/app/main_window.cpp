@@ -91,7 +91,7 @@ LRESULT TMainWin::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             break;
         }
         case WM_COMMAND:
-            OnCommand(LOWORD(wParam));
+            if (HIWORD(wParam) == 0 && lParam == 0) OnCommand(LOWORD(wParam));  // the menu
             return 0;
         case WM_TIMER:
             OnTimer(wParam);
@@ -225,7 +225,8 @@ void TMainWin::OnCommand(int id) {
     for (const Command& c : commands) {
         if (c.id == id) return (this->*c.handler)();
     }
-    if (id >= kMenuLastFile1 && id < kMenuLastFile1 + 5) MenuLastFileClick(id - kMenuLastFile1);
+    if (id >= kMenuLastFile1 && id < kMenuLastFile1 + 5) return MenuLastFileClick(id - kMenuLastFile1);
+    NotBuiltYet(id);
 }
 
 void TMainWin::OnTimer(UINT_PTR id) {

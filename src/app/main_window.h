@@ -73,6 +73,7 @@ private:
     void MenuShowDateClick();
     void MenuDisableSaverClick();
     void MenuActivateClick();
+    void NotBuiltYet(int id);
     void MenuKeyHooksClick() { controller_.RestoreKeyboardHooks(); }
     void MenuMouseHooksClick() { controller_.RestoreMouseHooks(); }
 

@@ -37,6 +37,16 @@ void TMainWin::SetRowCommands() {
     menu_.SetCaption(kMenuActivate, active ? "Deacti&vate Macro" : "Acti&vate Macro");
 }
 
+// A menu command whose window comes with a later version: the user is told
+// rather than left wondering why nothing happened.
+void TMainWin::NotBuiltYet(int id) {
+    const std::string caption = menu_.Caption(id);
+    if (caption.empty()) return;
+    app_.messages.ShowMessage("Tavrin 99", "\"" + caption +
+                                               "\" is not available in this version of "
+                                               "Tavrin 99.");
+}
+
 void TMainWin::MenuHideClick() {
     if (TrayOrHide()) HideProgram();
 }
