@@ -27,6 +27,7 @@ quillet-options                 | Quillet Options   | menu o s                  
 message-invalid-prefix-keys     | Error             | menu o s; keys "Quillet Options" Tab; typed "Quillet Options" "(" | keys Error Return; keys "Quillet Options" Escape
 appearance                      | Appearance        | menu o a                  | keys Appearance Escape
 settings                        | Settings          | menu o t                  | keys Settings Escape
+message-not-available           | Tavrin 99         | menu o n                  | keys "Tavrin 99" Return
 restore-keyboard-hooks-question | Keyboard Hooks    | menu t k                  | keys "Keyboard Hooks" n
 restore-mouse-hooks-question    | Mouse Hooks       | menu t m                  | keys "Mouse Hooks" n
 notice-no-top-window-macros     | Warning           | keys "Tavrin 99 (KELDA)" ctrl+alt+shift+z | keys Warning Return
