@@ -113,7 +113,6 @@ public:
     // A macro waits in a pause dialog or a popup menu of macros is shown:
     // the program must not hide itself.
     bool PauseOrMenuOpen() const { return hotKeys_.PauseOpen() || hotKeys_.MenuOpen(); }
-    bool Playing() const { return player_.Running(); }
     // The screen saver may start unless "Disable Screen Saver" is on and an
     // active timed macro exists.
     bool MayStartScreenSaver() const;
