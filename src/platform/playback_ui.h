@@ -26,6 +26,10 @@ struct PauseOutcome {
     bool wasIconic = false;  // the application was minimised when the dialog opened
 };
 
+// How the video clip player starts: the user plays the clip, the clip plays
+// and the window stays, or the clip plays and the window closes after it.
+enum class VideoStart { Open, Play, PlayAndClose };
+
 class PlaybackUi {
 public:
     virtual ~PlaybackUi() = default;
@@ -51,6 +55,10 @@ public:
 
     // The modal repeat prompt: the number of times to repeat.
     virtual uint16_t DoRepPrompt() = 0;
+
+    // The modal video clip player of the file; false, with no window left
+    // open, when the clip cannot be opened.
+    virtual bool PlayVideo(const std::string& file, VideoStart start) = 0;
 };
 
 }  // namespace tavrin

@@ -1,6 +1,9 @@
 #include "playback/sound_commands.h"
 
 #include <algorithm>
+#include <vector>
+
+#include "playback/cd_seek.h"
 
 namespace tavrin {
 
@@ -19,8 +22,24 @@ const char* MissingMessage(MixerSlot slot) {
             return "Treble volume control is not supported by your Audio Device.";
         case MixerSlot::Bass:
             return "Bass volume control is not supported by your Audio Device.";
+        case MixerSlot::SpeakersMute:
+            return "Audio mute control is not supported by your Audio Device.";
+        case MixerSlot::MidiMute:
+            return "MIDI mute control is not supported by your Audio Device.";
         default:
             return "Audio volume control is not supported by your Audio Device.";
+    }
+}
+
+CdButton CdButtonOf(TagKind kind) {
+    switch (kind) {
+        case TagKind::CdStop: return CdButton::Stop;
+        case TagKind::CdPause: return CdButton::Pause;
+        case TagKind::CdNext: return CdButton::Next;
+        case TagKind::CdPrevious: return CdButton::Previous;
+        case TagKind::CdEject: return CdButton::Eject;
+        case TagKind::CdClose: return CdButton::CloseDoor;
+        default: return CdButton::Play;
     }
 }
 
@@ -57,6 +76,23 @@ bool SoundCommands::PlayTag(const TagMatch& tag) {
         case TagKind::BassDown: Tone(MixerSlot::Bass, false); return true;
         case TagKind::AudioMute: ToggleMute(MixerSlot::SpeakersMute, speakersMuted_); return true;
         case TagKind::MidiMute: ToggleMute(MixerSlot::MidiMute, midiMuted_); return true;
+        case TagKind::CdPlay:
+        case TagKind::CdStop:
+        case TagKind::CdPause:
+        case TagKind::CdNext:
+        case TagKind::CdPrevious:
+        case TagKind::CdEject:
+        case TagKind::CdClose:
+            if (OpenCd()) sound_.PressCd(CdButtonOf(tag.Kind));
+            return true;
+        case TagKind::CdGoto:
+            if (OpenCd()) sound_.PlayCdFrom(CdPlace{tag.Fields.Numbers[0], 0});
+            return true;
+        case TagKind::CdStep: SeekCd(tag.Fields.Numbers[0]); return true;
+        case TagKind::CdBack: SeekCd(-tag.Fields.Numbers[0]); return true;
+        case TagKind::Avi: Video(tag.Fields.Texts[0], VideoStart::Open); return true;
+        case TagKind::AviNow: Video(tag.Fields.Texts[0], VideoStart::Play); return true;
+        case TagKind::AviClose: Video(tag.Fields.Texts[0], VideoStart::PlayAndClose); return true;
         default:
             return false;
     }
@@ -113,8 +149,8 @@ void SoundCommands::Tone(MixerSlot slot, bool up) {
 }
 
 void SoundCommands::ToggleMute(MixerSlot slot, bool& muted) {
-    const MixerLevel v = sound_.ReadMixer(slot);
-    if (v.exists) {
+    MixerLevel v;
+    if (Read(slot, v)) {
         const int64_t value = muted ? v.min : v.max;
         sound_.SetMixer(slot, value, value);
     }
@@ -125,6 +161,33 @@ bool SoundCommands::Read(MixerSlot slot, MixerLevel& level) {
     level = sound_.ReadMixer(slot);
     if (!level.exists) ui_.DoAMessage("Macro Error", MissingMessage(slot));
     return level.exists;
+}
+
+bool SoundCommands::OpenCd() {
+    if (sound_.OpenCd()) return true;
+    // Every later CD tag fails the same way: saying it once is enough.
+    if (!cdFailureShown_) ui_.DoAMessage("Macro Error", "The audio CD device could not be opened.");
+    cdFailureShown_ = true;
+    return false;
+}
+
+void SoundCommands::SeekCd(int seconds) {
+    if (!OpenCd()) return;
+    CdPlace here;
+    std::vector<int64_t> tracks;
+    if (sound_.CdWhere(here, tracks)) sound_.PlayCdFrom(tavrin::SeekCd(here, seconds, tracks));
+}
+
+void SoundCommands::Video(const std::string& file, VideoStart start) {
+    if (videoOpen_) {
+        ui_.DoAMessage("Error", "AVI Player currently in use.");
+        return;
+    }
+    videoOpen_ = true;
+    const bool played = ui_.PlayVideo(file, start);
+    videoOpen_ = false;
+    if (!played)
+        ui_.DoAMessage("Video Clip Player", "The video clip \"" + file + "\" could not be played.");
 }
 
 }  // namespace tavrin

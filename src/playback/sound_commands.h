@@ -1,6 +1,6 @@
 #pragma once
-// The sound tags: wave files, the beep, and the mixer's volume, balance,
-// treble, bass and mute.
+// The sound tags: wave files, the beep, the mixer's volume, balance,
+// treble, bass and mute, the audio CD and video clips.
 #include "language/tag_recogniser.h"
 #include "platform/playback_ui.h"
 #include "platform/sound.h"
@@ -12,7 +12,8 @@ public:
     SoundCommands(Sound& sound, PlaybackUi& ui) : sound_(sound), ui_(ui) {}
 
     // Plays a sound tag; false when the tag is none. A control the mixer
-    // lacks shows its message; playback goes on.
+    // lacks, a CD device that cannot be opened and a video clip that cannot
+    // be played show their message; playback goes on.
     bool PlayTag(const TagMatch& tag);
 
 private:
@@ -26,12 +27,19 @@ private:
     void ToggleMute(MixerSlot slot, bool& muted);
     // The slot's level, or its message when the mixer lacks it.
     bool Read(MixerSlot slot, MixerLevel& level);
+    // The CD device, opened on first use; says so once when it cannot be.
+    bool OpenCd();
+    // "<CDSTEP:" and "<CDBACK:".
+    void SeekCd(int seconds);
+    void Video(const std::string& file, VideoStart start);
 
     Sound& sound_;
     PlaybackUi& ui_;
     // Whether a mute tag last muted the line; never read from the device.
     bool speakersMuted_ = false;
     bool midiMuted_ = false;
+    bool cdFailureShown_ = false;
+    bool videoOpen_ = false;
 };
 
 }  // namespace tavrin

@@ -4,6 +4,7 @@
 #include "ui/pause_dialog.h"
 #include "ui/repeat_prompt_dialog.h"
 #include "ui/text_box_dialog.h"
+#include "ui/video_clip_dialog.h"
 
 namespace tavrin {
 
@@ -59,6 +60,14 @@ uint16_t Win32PlaybackUi::DoRepPrompt() {
     prompt.Create(owner_);
     if (front) SetForegroundWindow(front);
     return prompt.Count();
+}
+
+bool Win32PlaybackUi::PlayVideo(const std::string& file, VideoStart start) {
+    HWND front = GetForegroundWindow();
+    VideoClipDialog player(file, start);
+    player.Create(owner_);
+    if (front) SetForegroundWindow(front);
+    return player.Opened();
 }
 
 }  // namespace tavrin

@@ -129,14 +129,69 @@ TEST_F(SoundCommandsTest, AMissingControlShowsItsMessageEachTimeAndPlaybackGoesO
                        "Macro Error: MIDI volume control is not supported by your Audio Device.",
                        "Macro Error: MIDI volume control is not supported by your Audio Device.",
                        "Macro Error: Treble volume control is not supported by your Audio Device.",
-                       "Macro Error: Bass volume control is not supported by your Audio Device."}))
-        << "the mute tags have no message";
+                       "Macro Error: Bass volume control is not supported by your Audio Device.",
+                       "Macro Error: Audio mute control is not supported by your Audio Device.",
+                       "Macro Error: MIDI mute control is not supported by your Audio Device."}));
     EXPECT_EQ(TypedKeys(input.events), "abcdefgh");
 
     sound.Give(MixerSlot::SpeakersMute, 0, 1, 1, 1);
     Play("<AUDMUTE>");
     EXPECT_EQ(Channels(MixerSlot::SpeakersMute), "0 0")
         << "a mute that found no control still flipped the memory";
+}
+
+TEST_F(SoundCommandsTest, CdTagsOpenTheDeviceAndPressItsButtons) {
+    Play("<CDPLAY><CDPAUSE><CDSTOP><CDNEXT><CDPREV><CDEJECT><CDCLOSE><CDGOTO:07>");
+    EXPECT_EQ(sound.cd, (Strings{"open", "play", "open", "pause", "open", "stop", "open", "next",
+                                 "open", "prev", "open", "eject", "open", "close", "open",
+                                 "from 7:0"}));
+    EXPECT_TRUE(ui.messages.empty());
+
+    // Track 2 of three is 10 seconds long; the CD is 3 seconds into it.
+    sound.cd.clear();
+    sound.cdTracks = {750, 750, 1500};
+    sound.cdHere = CdPlace{2, 225};
+    Play("<CDSTEP:05><CDSTEP:09><CDBACK:04><CDBACK:20><CDSTEP:99>");
+    EXPECT_EQ(sound.cd, (Strings{"open", "from 2:600", "open", "from 3:150", "open", "from 1:675",
+                                 "open", "from 1:0", "open", "from 3:1499"}))
+        << "time past a track's end goes on into the next; none before track 1 or past the last";
+
+    sound.cdTracks.clear();
+    sound.cd.clear();
+    Play("<CDSTEP:05>");
+    EXPECT_EQ(sound.cd, (Strings{"open"})) << "nothing is played when the place is unknown";
+}
+
+TEST_F(SoundCommandsTest, ACdDeviceThatCannotOpenSaysSoOnceAndPlaybackGoesOn) {
+    sound.cdOpens = false;
+    Play("<CDPLAY>a<CDGOTO:02>b<CDSTEP:10>c");
+    Play("<CDEJECT>d");
+    EXPECT_EQ(ui.messages, (Strings{"Macro Error: The audio CD device could not be opened."}));
+    EXPECT_EQ(sound.cd, (Strings{"open failed", "open failed", "open failed", "open failed"}));
+    EXPECT_EQ(TypedKeys(input.events), "abcd");
+}
+
+TEST_F(SoundCommandsTest, VideoClipsOpenOnePlayerAtATime) {
+    Play("<AVI:C:\\A.AVI>a<AVII:C:\\B.AVI>b<AVIE:C:\\C.AVI>c");
+    EXPECT_EQ(ui.videos, (Strings{"C:\\A.AVI 0", "C:\\B.AVI 1", "C:\\C.AVI 2"}));
+    EXPECT_EQ(TypedKeys(input.events), "abc");
+    EXPECT_TRUE(ui.messages.empty());
+
+    // A macro that runs while the player is open (from its message loop)
+    // and asks for another clip is told the player is busy.
+    ui.whileVideo = [&] {
+        ui.whileVideo = nullptr;
+        player.DoMacro("<AVI:C:\\D.AVI>", 1, 1, 1, false);
+    };
+    Play("<AVIE:C:\\C.AVI>");
+    EXPECT_EQ(ui.messages, (Strings{"Error: AVI Player currently in use."}));
+
+    ui.messages.clear();
+    ui.videoPlays = false;
+    Play("<AVIE:C:\\MISSING.AVI>d");
+    EXPECT_EQ(ui.messages,
+              (Strings{"Video Clip Player: The video clip \"C:\\MISSING.AVI\" could not be played."}));
+    EXPECT_EQ(TypedKeys(input.events), "abcd");
 }
 
 }  // namespace

@@ -37,6 +37,7 @@ message-invalid-numeric-value   | Error             | play ask; typed "Macro Rep
 text-box                        | Notes             | play notes                | keys Notes Return
 notice-repeat-error             | Repeat Error      | play unended              | keys "Repeat Error" Return
 notice-launch-error             | Launch Error      | play launcher             | keys "Launch Error" Return
+video-clip-player               | Video Clip Player | play clip                 | keys "Video Clip Player" Escape
 '
 
 # The pattern for xdotool search --name of the title $1, exactly.
@@ -106,12 +107,14 @@ press() {
 }
 
 fresh_program_dir src/app/QORVIL.EXE src/hooklib/ZYNHOOK.DLL tests/wine/store_probe.exe \
-    tests/wine/window_tool.exe
+    tests/wine/window_tool.exe tests/wine/clip_maker.exe
+run_probe clip_maker.exe 'C:\tavrin\CLIP.AVI'
 add_macro pause 30000 '<PAUSE>'
 add_macro ask 30000 '<PROMPTREP><ENDREP>'
 add_macro notes 30000 '<TBOX:<HEAD:Notes>A text box shown by a macro.>'
 add_macro unended 30000 '<REPEAT:0002>'
 add_macro launcher 30000 '<LAUNCH:C:\tavrin\NOSUCH.EXE>'
+add_macro clip 30000 '<AVII:C:\tavrin\CLIP.AVI>'
 # A recent file that is gone, for its message.
 printf '[Misc]\r\nLast File 1=C:\\tavrin\\GONE.ZYN\r\n' >"$WINDOWS_DIR/KELDA.INI"
 

@@ -7,6 +7,7 @@
 //   window_tool iconic <title part>  prints 1 when it is minimised, else 0
 //   window_tool minimize <title part>  minimises it
 //   window_tool columns <title part> prints the column widths of its list view
+//   window_tool message <title part> prints the text of a message box
 //   window_tool front                prints the title of the foreground window
 //   window_tool press <title part> <caption>   clicks that button of the window
 #include <fcntl.h>
@@ -86,7 +87,7 @@ int main(int argc, char** argv) {
     if (argc == 4 && std::strcmp(argv[1], "press") == 0) return PressButton(argv[2], argv[3]);
     if (argc != 3) {
         std::fprintf(stderr,
-                     "usage: window_tool close|columns|count|enabled|iconic|minimize|text "
+                     "usage: window_tool close|columns|count|enabled|iconic|message|minimize|text "
                      "<title part> | "
                      "front | press <title part> <button caption>\n");
         return 2;
@@ -117,6 +118,17 @@ int main(int argc, char** argv) {
                         static_cast<long>(SendMessageA(list, LVM_GETCOLUMNWIDTH, c, 0)));
         }
         std::printf("\n");
+        return 0;
+    }
+    if (std::strcmp(argv[1], "message") == 0) {
+        // A message box shows its text in the static control of id 0xFFFF.
+        char text[1024] = "";
+        HWND label = GetDlgItem(windows[0], 0xFFFF);
+        if (!label || !SendMessageTimeoutA(label, WM_GETTEXT, sizeof text,
+                                           reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                                           5000, nullptr))
+            return 1;
+        std::printf("%s\n", text);
         return 0;
     }
     if (std::strcmp(argv[1], "minimize") == 0) {

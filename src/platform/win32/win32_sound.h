@@ -14,6 +14,10 @@ public:
     void Beep() override;
     MixerLevel ReadMixer(MixerSlot slot) override;
     void SetMixer(MixerSlot slot, int64_t left, int64_t right) override;
+    bool OpenCd() override;
+    void PressCd(CdButton button) override;
+    bool CdWhere(CdPlace& place, std::vector<int64_t>& trackFrames) override;
+    void PlayCdFrom(const CdPlace& place) override;
 
 private:
     struct Mixer;
@@ -21,6 +25,7 @@ private:
     Mixer& OpenMixer();
 
     std::unique_ptr<Mixer> mixer_;
+    unsigned cdDevice_ = 0;  // the open MCI device of the audio CD, 0 for none
 };
 
 }  // namespace tavrin

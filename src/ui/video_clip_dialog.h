@@ -1,0 +1,30 @@
+#pragma once
+// The video clip player (TDoPlayAVI): the clip's picture over its play bar,
+// centred on the screen. It opens the clip for the user to play, plays it,
+// or plays it and closes itself a second after the clip has ended.
+#include <string>
+
+#include "platform/playback_ui.h"
+#include "ui/modal_dialog.h"
+
+namespace tavrin {
+
+class VideoClipDialog : public ModalDialog {
+public:
+    VideoClipDialog(const std::string& file, VideoStart start);
+    // Whether the clip could be opened; the window closed at once if not.
+    bool Opened() const { return opened_; }
+
+private:
+    bool OnInit() override;
+    void OnActivate() override;
+    bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+    const std::string& file_;
+    VideoStart start_;
+    HWND player_ = nullptr;
+    bool opened_ = false;
+    bool started_ = false;
+};
+
+}  // namespace tavrin

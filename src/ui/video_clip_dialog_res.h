@@ -1,0 +1,2 @@
+#pragma once
+#define kVideoClipDialog 2900
