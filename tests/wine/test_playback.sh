@@ -2,8 +2,9 @@
 # that macro into the window in front: capitals, punctuation, Enter, Tab,
 # Backspace and a one-shot Shift arrive in Notepad as typed text, "(" and ")"
 # (no key for them on this layout) arrive as the characters themselves, a
-# date tag types today's date, and a character beyond ASCII goes as Alt plus
-# its ANSI code on the keypad.
+# date tag types today's date, date and time tags of other families type
+# what `date` gives, and a character beyond ASCII goes as Alt plus its ANSI
+# code on the keypad.
 . "$HERE/lib.sh"
 fresh_program_dir src/app/QORVIL.EXE src/hooklib/ZYNHOOK.DLL tests/wine/store_probe.exe \
     tests/wine/window_tool.exe tests/wine/key_target.exe
@@ -18,6 +19,10 @@ run_probe store_probe.exe add 'C:\tavrin\KELDA.ZYN' "typing test" 30000 '@C:\tav
     || fail "cannot add the typing macro"
 run_probe store_probe.exe add 'C:\tavrin\KELDA.ZYN' "accent" 30000 '@C:\tavrin\accent.txt' \
     || fail "cannot add the accent macro"
+printf '%s' '<DD Mmmmm YYYY{Y}>;<Mmm DD, YY{Y}>;<Day of Week 1{Y}>;<hh:mm:ss AM{Y}>;<hh.mm{Y}>' \
+    >"$PROGRAM_DIR/dates.txt"
+run_probe store_probe.exe add 'C:\tavrin\KELDA.ZYN' "dates" 30000 '@C:\tavrin\dates.txt' \
+    || fail "cannot add the dates macro"
 
 start_program
 wait_for_trace "hooks installed"
@@ -40,6 +45,22 @@ wait_for_trace 'run by nickname "TYPING TEST": macro 5'
 printf 'Hello, World! (x)\r\na\tb;c.deFg ! "Q"= %s' "$(date +%Y-%m-%d)" >"$PROGRAM_DIR/typed.txt"
 wait_for_text "Untitled - Notepad" "$PROGRAM_DIR/typed.txt" \
     || fail "Notepad holds $(od -c "$PROGRAM_DIR/typed.txt.got")"
+
+# The same Notepad emptied; the time may have moved on by a minute.
+focus_window "$notepad" "Untitled - Notepad"
+xdotool key ctrl+a Delete
+before=$(LC_ALL=C date '+%d %B %Y;%b %d, %y;%a;%I:%M %p;%H.%M')
+play "dates" 7
+after=$(LC_ALL=C date '+%d %B %Y;%b %d, %y;%a;%I:%M %p;%H.%M')
+for _ in $(seq 20); do
+    got=$(run_probe window_tool.exe text "Untitled - Notepad")
+    [[ $got == *\;*\;*\;*:*:??\ ?M\;??.?? ]] && break
+    sleep 0.5
+done
+# Only the seconds of hh:mm:ss AM are left out of the comparison.
+shown=$(printf '%s' "$got" | sed -E 's/:[0-9]{2} (AM|PM);/ \1;/')
+[ "$shown" = "$before" ] || [ "$shown" = "$after" ] \
+    || fail "the date and time tags typed \"$got\", not \"$before\" (or \"$after\")"
 
 # Wine does not compose Alt plus keypad digits into a character: the keys
 # that reach the target are checked instead. 233 is "é" in code page 1252.
