@@ -21,7 +21,7 @@ bool ClipboardCommands::PlayTag(const TagMatch& tag, const std::string& text, si
     switch (tag.Kind) {
         case TagKind::ClipFile: {
             std::string fileText;
-            if (!ReadTextFile(files_, tag.Fields.Texts[0], fileText)) return true;
+            if (!ReadTextFile(files_, ui_, tag.Fields.Texts[0], fileText)) return true;
             clipboard_.SetText(fileText);
             pause_(kAfterCopy);
             return true;

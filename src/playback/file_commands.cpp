@@ -29,7 +29,7 @@ bool FileCommands::PlayTag(const TagMatch& tag) {
         case TagKind::RenameFile: fileSystem_.Move(f.Texts[0], f.Texts[1]); break;
         case TagKind::TextFile: {
             std::string text;
-            if (ReadTextFile(files_, f.Texts[0], text)) play_(text);
+            if (ReadTextFile(files_, ui_, f.Texts[0], text)) play_(text);
             break;
         }
         case TagKind::Http: case TagKind::Ftp: desktop_.OpenAddress(f.Texts[0]); break;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/files.h"
+#include "platform/playback_ui.h"
 
 namespace tavrin {
 
@@ -12,7 +13,7 @@ constexpr uint64_t kMaxTextFileBytes = 1 << 20;
 
 // The whole file without a last Ctrl+Z (26), cut at its first NUL; false
 // when the file cannot be opened or read or is larger than
-// kMaxTextFileBytes.
-bool ReadTextFile(Files& files, const std::string& path, std::string& text);
+// kMaxTextFileBytes. A file too large, or cut at a NUL, says so in a notice.
+bool ReadTextFile(Files& files, PlaybackUi& ui, const std::string& path, std::string& text);
 
 }  // namespace tavrin

@@ -72,7 +72,9 @@ TEST_F(ClipboardCommandsTest, ClipFileCopiesTheFilesText) {
     EXPECT_EQ(pump.waits, Waits{50});
     File("C:\\NUL.TXT", std::string("ab\0cd", 5));
     Play("<CLIPF:C:\\NUL.TXT>");
-    EXPECT_EQ(clipboard.text, "ab") << "text after a NUL is lost";
+    EXPECT_EQ(clipboard.text, "ab") << "text after a NUL is left out, and the user told";
+    EXPECT_EQ(ui.messages.size(), 1u);
+    ui.messages.clear();
     File("C:\\EMPTY.TXT", "");
     Play("<CLIPF:C:\\EMPTY.TXT>");
     EXPECT_EQ(clipboard.text, "");

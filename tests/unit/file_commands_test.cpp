@@ -69,7 +69,10 @@ TEST_F(FileCommandsTest, TextFilesPlayAsMacroText) {
         << "its tags play, its last Ctrl+Z is dropped, and the caller goes on";
 
     Write("C:\\T.TXT", std::string("xy\0z", 4));
-    EXPECT_EQ(TypedKeys(Play("<TFILE:C:\\T.TXT>")), "xy") << "text after a NUL is lost";
+    EXPECT_EQ(TypedKeys(Play("<TFILE:C:\\T.TXT>")), "xy") << "text after a NUL is left out";
+    EXPECT_EQ(ui.messages, Strings{"Text File Error: The file \"C:\\T.TXT\" holds a NUL "
+                                   "character: the text after it is left out."});
+    ui.messages.clear();
 
     EXPECT_TRUE(Play("<TFILE:C:\\NONE.TXT>").empty());
     EXPECT_TRUE(ui.messages.empty()) << "a missing file does nothing";
@@ -80,6 +83,8 @@ TEST_F(FileCommandsTest, TextFilesPlayAsMacroText) {
     EXPECT_EQ(TypedKeys(Play("<TFILE:C:\\BIG.TXT>")), "b");
     Write("C:\\BIG.TXT", big + "c");
     EXPECT_TRUE(Play("<TFILE:C:\\BIG.TXT>").empty()) << "a larger file is not read";
+    EXPECT_EQ(ui.messages, Strings{"Text File Error: The file \"C:\\BIG.TXT\" is larger than "
+                                   "1 MB: it is not read as macro text."});
 }
 
 TEST_F(FileCommandsTest, AFileThatPlaysItselfStopsAtTheNestingLimit) {
