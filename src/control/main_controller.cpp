@@ -25,7 +25,7 @@ MainController::MainController(const ControllerPlatform& platform, MacroStore& s
       host_(host),
       player_(platform.input, platform.desktop, platform.fileSystem, platform.files,
               platform.clipboard, platform.pump, platform.ui, store, platform.hooks,
-              platform.clock, platform.sound, *this),
+              platform.clock, platform.sound, platform.system, *this),
       scheduler_(store, platform.hooks, platform.clock, settings),
       hotKeys_(store, platform.hooks, player_, platform.input, platform.desktop, platform.ui,
                *this),

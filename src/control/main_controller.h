@@ -18,6 +18,7 @@
 #include "platform/message_pump.h"
 #include "platform/playback_ui.h"
 #include "platform/sound.h"
+#include "platform/system_platform.h"
 #include "platform/timers.h"
 #include "platform/user_messages.h"
 #include "playback/player.h"
@@ -45,6 +46,7 @@ struct ControllerPlatform {
     UserMessages& messages;
     Timers& timers;
     Sound& sound;
+    const SystemPlatform& system;
 };
 
 // What only the main window can do for the controller.

@@ -18,7 +18,8 @@ constexpr size_t kMaxTextBoxTitle = 255;
 
 Player::Player(Input& input, Desktop& desktop, FileSystem& fileSystem, Files& files,
                Clipboard& clipboard, MessagePump& pump, PlaybackUi& ui, MacroStore& store,
-               HookLibrary& hooks, Clock& clock, Sound& sound, PlayerHost& host)
+               HookLibrary& hooks, Clock& clock, Sound& sound, const SystemPlatform& system,
+               PlayerHost& host)
     : input_(input),
       pump_(pump),
       ui_(ui),
@@ -33,7 +34,10 @@ Player::Player(Input& input, Desktop& desktop, FileSystem& fileSystem, Files& fi
              [this](const std::string& text) { DoMacro(text, 1, 1, 1, false); }),
       clips_(clipboard, files, ui, keys_, [this](double seconds) { PauseForNoSpeed(seconds); },
              [this](const std::string& text) { DoMacro(text, 1, 1, 1, false); }),
-      sounds_(sound, ui) {}
+      sounds_(sound, ui),
+      systemCommands_(system.settings, system.printers, files, ui),
+      desktopCommands_(system.shell, ui),
+      networkCommands_(system.drives, system.dialUp, ui) {}
 
 bool Player::IntoProgram(const std::string& text) {
     if (running_) return false;
@@ -125,6 +129,9 @@ Player::Outcome Player::PlayTag(const TagMatch& tag, Run& run) {
     if (files_.PlayTag(tag)) return Outcome::Played;
     if (clips_.PlayTag(tag, run.text, run.pos)) return Outcome::Played;
     if (sounds_.PlayTag(tag)) return Outcome::Played;
+    if (systemCommands_.PlayTag(tag)) return Outcome::Played;
+    if (desktopCommands_.PlayTag(tag)) return Outcome::Played;
+    if (networkCommands_.PlayTag(tag)) return Outcome::Played;
     const TagFields& f = tag.Fields;
     switch (tag.Kind) {
         case TagKind::Repeat:

@@ -14,11 +14,15 @@
 #include "platform/message_pump.h"
 #include "platform/playback_ui.h"
 #include "platform/sound.h"
+#include "platform/system_platform.h"
 #include "playback/clipboard_commands.h"
+#include "playback/desktop_commands.h"
 #include "playback/file_commands.h"
 #include "playback/keystrokes.h"
+#include "playback/network_commands.h"
 #include "playback/player_host.h"
 #include "playback/sound_commands.h"
+#include "playback/system_commands.h"
 #include "playback/wait_commands.h"
 #include "playback/window_commands.h"
 #include "store/macro_store.h"
@@ -32,7 +36,8 @@ public:
 
     Player(Input& input, Desktop& desktop, FileSystem& fileSystem, Files& files,
            Clipboard& clipboard, MessagePump& pump, PlaybackUi& ui, MacroStore& store,
-           HookLibrary& hooks, Clock& clock, Sound& sound, PlayerHost& host);
+           HookLibrary& hooks, Clock& clock, Sound& sound, const SystemPlatform& system,
+           PlayerHost& host);
 
     // The start sequence: plays text as a top-level macro unless one is
     // playing already (then it returns false at once).
@@ -103,6 +108,9 @@ private:
     FileCommands files_;
     ClipboardCommands clips_;
     SoundCommands sounds_;
+    SystemCommands systemCommands_;
+    DesktopCommands desktopCommands_;
+    NetworkCommands networkCommands_;
     bool running_ = false;
     bool abort_ = false;
     bool ended_ = false;

@@ -47,7 +47,7 @@ protected:
     MacroStore store{files, hooks, messages, clock, "C:\\TAVRIN", settings.CurrentFile};
     MainController controller{
         {input, desktop, fileSystem, files, clipboard, pump, ui, hooks, clock, messages, timers,
-         sound},
+         sound, system.platform},
         store,
         settings,
         host};

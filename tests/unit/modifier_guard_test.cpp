@@ -17,7 +17,7 @@ class ModifierGuardTest : public ::testing::Test, protected PlaybackRig {
 protected:
     ModifierGuard guard{input, hooks};
     Player guarded{guard, desktop, fileSystem, files, clipboard, pump, ui, store, hooks, clock,
-                   sound, host};
+                   sound, system.platform, host};
 
     void UserHolds(uint32_t keys) { hooks.heldModifiers = keys; }
     Events Play(const std::string& text) {
@@ -92,7 +92,7 @@ TEST_F(ModifierGuardTest, TheMacrosOwnModifiersAreKept) {
 TEST_F(ModifierGuardTest, ThePaceWaitsBeforeTheUsersKeysAreLetGo) {
     KeyPace paced{guard, pump};
     Player pacedPlayer{paced, desktop, fileSystem, files, clipboard, pump, ui, store, hooks, clock,
-                       sound, host};
+                       sound, system.platform, host};
     size_t waited = 0;
     pump.onMessages = [&] {
         if (pump.waits.size() == waited) return;

@@ -15,6 +15,7 @@
 #include "fakes/fake_playback_ui.h"
 #include "fakes/fake_pump.h"
 #include "fakes/fake_sound.h"
+#include "fakes/fake_system.h"
 #include "playback/player.h"
 #include "store/macro_store.h"
 
@@ -33,6 +34,7 @@ struct FakePlatform {
     FakeClock clock;
     FakeClipboard clipboard;
     FakeSound sound;
+    FakeSystem system;
 };
 
 struct PlaybackRig : FakePlatform {
@@ -40,7 +42,7 @@ struct PlaybackRig : FakePlatform {
     MacroStore store{files, hooks, messages, clock, "C:", currentFile};
     FakePlayerHost host;
     Player player{input, desktop, fileSystem, files, clipboard, pump, ui, store, hooks, clock, sound,
-                  host};
+                  system.platform, host};
 };
 
 // The letters (in lower case) and digits that key events typed, in order.
