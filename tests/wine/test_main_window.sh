@@ -4,7 +4,7 @@
 # searches the activation texts; the lettered buttons follow the selected
 # macro; Quick Info tells a hot key and a timed macro; "&Place On Desktop"
 # makes a desktop link that plays its macro into Notepad; with "/S" the
-# tray icon "Tavrin 99" is shown.
+# tray icon "Tavrin 99" is shown. A column the user widens keeps its width.
 . "$HERE/lib.sh"
 fresh_program_dir src/app/QORVIL.EXE src/hooklib/ZYNHOOK.DLL tests/wine/window_tool.exe \
     tests/wine/store_probe.exe tests/wine/ui_reader.exe
@@ -134,6 +134,16 @@ grep -qxF "Timed Macro:" "$PROGRAM_DIR/info.txt" || fail "Quick Info of Tick: $(
 grep -A1 -xF "Timed Macro:" "$PROGRAM_DIR/info.txt" | tail -n 1 | grep -q . \
     || fail "Quick Info of Tick has no schedule"
 
+# Dragging the edge of "Nickname" 40 pixels to the right widens it, and its
+# width goes to "Col 2 Width".
+read -r x y < <(run_probe ui_reader.exe edge "$main" 3 | tr -d '\r')
+xdotool mousemove "$x" "$y" mousedown 1 mousemove $((x + 20)) "$y" mousemove $((x + 40)) "$y" \
+    mouseup 1
+sleep 0.5
+widths=$(run_probe window_tool.exe columns "$main" | tr -d '\r')
+nickname_width=$(cut -d' ' -f4 <<<"$widths")
+[ "$nickname_width" -gt 239 ] || fail "the drag left the columns $widths"
+
 # "&Place On Desktop": refused for a nickname of spaces; for "Say/Hi" a
 # link "Say_Hi.LNK" that plays the macro, which brings Notepad to the front
 # (whatever the start of the link left there) and types into it.
@@ -172,6 +182,8 @@ wait_for_text "Untitled - Notepad" "$PROGRAM_DIR/want.txt" || fail "the link typ
 
 run_probe window_tool.exe close "$main"
 wait_for_exit "$PROGRAM_PID" || fail "the program did not end on close"
+tr -d '\r' <"$(settings_file)" | grep -qxF "Col 2 Width=$nickname_width" \
+    || fail "KELDA.INI lacks Col 2 Width=$nickname_width"
 PROGRAM_PID=""
 tr -d '\r' <"$(settings_file)" | grep -qxF "Primary Sort=213" || fail "KELDA.INI lacks Primary Sort=213"
 

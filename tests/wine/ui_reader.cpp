@@ -4,6 +4,8 @@
 //   ui_reader selected <title part>  the 1-based row selected in its list view, 0 for none
 //   ui_reader title <title part> <column>   the screen point at the middle of
 //                                    that column's title: "x y"
+//   ui_reader edge <title part> <column>    the screen point on the right edge
+//                                    of that column's title, where it is sized
 //   ui_reader row <title part> <row> the screen point in the middle of that
 //                                    row's third column: "x y"
 //   ui_reader texts <title part>     the text of every child window, one a line
@@ -121,10 +123,10 @@ int Rows(HWND w) {
 
 // A rectangle of the list's process, turned into the middle point on the
 // screen of the window it belongs to.
-int PrintMiddle(HWND owner, RemoteBuffer& buffer, bool ok) {
+int PrintMiddle(HWND owner, RemoteBuffer& buffer, bool ok, bool rightEdge = false) {
     RECT r{};
     if (!ok || !buffer.Read(0, &r, sizeof r)) return 1;
-    POINT p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    POINT p{rightEdge ? r.right - 1 : (r.left + r.right) / 2, (r.top + r.bottom) / 2};
     ClientToScreen(owner, &p);
     std::printf("%ld %ld\n", static_cast<long>(p.x), static_cast<long>(p.y));
     return 0;
@@ -144,7 +146,7 @@ BOOL CALLBACK PrintChild(HWND child, LPARAM) {
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: ui_reader rows|selected|title|row|texts|button|tool <title part> ...\n");
+        std::fprintf(stderr, "usage: ui_reader rows|selected|title|edge|row|texts|button|tool <title part> ...\n");
         return 2;
     }
     const std::string command = argv[1];
@@ -178,11 +180,11 @@ int main(int argc, char** argv) {
     if (!list) return 1;
     RemoteBuffer buffer(list, sizeof(RECT));
     if (!buffer.Ok()) return 1;
-    if (command == "title") {
+    if (command == "title" || command == "edge") {
         HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
         const bool ok = SendMessageA(header, HDM_GETITEMRECT, std::atoi(argv[3]),
                                      reinterpret_cast<LPARAM>(buffer.Address())) != 0;
-        return PrintMiddle(header, buffer, ok);
+        return PrintMiddle(header, buffer, ok, command == "edge");
     }
     if (command == "row") {
         RECT r{};
