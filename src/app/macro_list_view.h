@@ -1,8 +1,18 @@
 #pragma once
-// The macro list of the main window: a list view in report mode, one row
-// per macro, remembering each row's macro number.
+// The macro list of the main window: a list view in report mode with owner
+// data, drawn by the program itself (grid font and title font, an icon
+// column, inactive macros in grey italics, long texts cut to their cell),
+// sorted by the settings' sort keys, searched by typing.
 #include <windows.h>
 
+#include <commctrl.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/macro_icons.h"
+#include "forms/grid_search.h"
 #include "store/macro_store.h"
 #include "store/settings.h"
 
@@ -10,19 +20,62 @@ namespace tavrin {
 
 class MacroListView {
 public:
-    void Create(HWND parent, const Settings& settings);
+    MacroListView(const MacroStore& store, Settings& settings, MacroIcons& icons)
+        : store_(store), settings_(settings), icons_(icons) {}
+    MacroListView(const MacroListView&) = delete;
+    MacroListView& operator=(const MacroListView&) = delete;
+    ~MacroListView();
+
+    void Create(HWND parent);
     HWND Handle() const { return list_; }
-    // One row per macro in file order; the selected macro stays selected.
-    void Fill(const MacroStore& store);
-    void Move(const RECT& area);
-    // Columns 1 to 3 from "Col 1 Width" to "Col 3 Width".
-    void SetColumnWidths(const Settings& settings);
-    int RowCount() const;
+    // FillList: the rows in the order of the sort keys, the same macro
+    // selected again (else the first row), scrolled to it.
+    void Fill();
+    // The grid font, title font, row heights, icon column and column widths
+    // from the settings.
+    void ApplyAppearance();
+    void Move(int left, int top, int width, int height);
+    int RowCount() const { return static_cast<int>(rows_.size()); }
     // The macro number of the selected row; 0 when none is selected.
     int SelectedMacro() const;
+    // ReverseSort: selects macro n's row; false when it has none.
+    bool SelectMacro(int n);
+    // WM_NOTIFY from the list or its header; true when handled, with the
+    // result in result.
+    bool OnNotify(const NMHDR& header, LRESULT& result);
+
+    std::function<void()> onSelectionChanged;
+    std::function<void(const std::string& title)> onTitleRightClick;
+    std::function<void(int macro)> onRowRightClick;
+    std::function<void(int macro)> onRowDoubleClick;
+    std::function<void()> onColumnsSized;
 
 private:
+    static LRESULT CALLBACK ListProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    static LRESULT CALLBACK HeaderProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    std::string CellText(int row, int column) const;
+    void DrawRow(const NMLVCUSTOMDRAW& draw);
+    void SelectRow(int row);
+    void OnTyped(char c);
+    int HeaderColumnAt(LPARAM lParam) const;
+    void DeleteFonts();
+
+    const MacroStore& store_;
+    Settings& settings_;
+    MacroIcons& icons_;
     HWND list_ = nullptr;
+    HWND header_ = nullptr;
+    HFONT gridFont_ = nullptr;
+    HFONT inactiveFont_ = nullptr;  // the grid font in italics
+    HFONT titleFont_ = nullptr;
+    HIMAGELIST rowHeight_ = nullptr;  // an empty image list that sets the row height
+    std::vector<int> rows_;          // RowMacro: the macro of each row
+    std::vector<std::string> searchTexts_;  // each row's activation text in upper case
+    GridSearch search_;
+    int titleDown_ = -1;   // the title a right click went down on
+    bool applying_ = false;  // widths being set by the program, not dragged
+    mutable std::string textBuffer_;  // what LVN_GETDISPINFO hands out
+    mutable std::wstring wideBuffer_;
 };
 
 }  // namespace tavrin

@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 
+#include <cctype>
+
+#include "app/main_window_res.h"
 #include "app/menu_ids.h"
 #include "app/second_copy.h"
 #include "app/trace.h"
@@ -16,6 +19,12 @@ constexpr const char* kClassName = "TMainWin";
 constexpr UINT kMsgTrayIcon = WM_APP + 1;
 constexpr UINT kMainTrayIcon = 1;
 
+HICON SmallIcon(int id) {
+    return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id),
+                                         IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                         GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+}
+
 ControllerPlatform PlatformOf(AppContext& app) {
     return {app.input,    app.desktop, app.fileSystem, app.files, app.clipboard, app.pump,
             app.playbackUi, app.hooks, app.clock,     app.messages, app.timers,  app.sound};
@@ -24,18 +33,20 @@ ControllerPlatform PlatformOf(AppContext& app) {
 }  // namespace
 
 TMainWin::TMainWin(AppContext& app)
-    : app_(app), controller_(PlatformOf(app), app.store, app.settings, *this) {}
+    : app_(app),
+      controller_(PlatformOf(app), app.store, app.settings, *this),
+      list_(app.store, app.settings, icons_) {}
 
 bool TMainWin::Create(HINSTANCE instance) {
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof controls;
-    controls.dwICC = ICC_LISTVIEW_CLASSES;
+    controls.dwICC = ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_TAB_CLASSES;
     InitCommonControlsEx(&controls);
     WNDCLASSA wc{};
     wc.lpfnWndProc = WindowProc;
     wc.hInstance = instance;
     wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
+    wc.hIcon = icons_.Program();
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = kClassName;
     if (!RegisterClassA(&wc)) return false;
@@ -48,9 +59,10 @@ bool TMainWin::Create(HINSTANCE instance) {
     app_.playbackUi.SetOwner(hwnd_);
     app_.timers.SetOwner(hwnd_);
     app_.desktop.SetOwner(hwnd_);
-    list_.Create(hwnd_, s);
     menu_.Load(hwnd_);
+    CreateControls();
     tray_.Create(hwnd_, kMainTrayIcon, kMsgTrayIcon, "Tavrin 99");
+    tray_.SetIcons(SmallIcon(kProgramIcon), SmallIcon(kRunningIcon));
     app_.playbackUi.onRunning = [this](bool running) { tray_.SetRunning(running); };
     FormResize();
     return true;
@@ -91,15 +103,30 @@ LRESULT TMainWin::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             break;
         }
         case WM_COMMAND:
-            if (HIWORD(wParam) == 0 && lParam == 0) OnCommand(LOWORD(wParam));  // the menu
+            // The menu, and the buttons standing for its items.
+            if (HIWORD(wParam) == 0) OnCommand(LOWORD(wParam));
             return 0;
+        case WM_MENUCHAR:
+            // Alt and the letter of a page: "M&acros", "&Quick Wizards".
+            if (!(HIWORD(wParam) & MF_SYSMENU) &&
+                (tolower(LOWORD(wParam)) == 'a' || tolower(LOWORD(wParam)) == 'q')) {
+                TabCtrl_SetCurSel(pages_, tolower(LOWORD(wParam)) == 'q' ? 1 : 0);
+                MyPageChange();
+                return MAKELRESULT(0, MNC_CLOSE);
+            }
+            break;
+        case WM_CONTEXTMENU:
+            if (reinterpret_cast<HWND>(wParam) == list_.Handle()) {
+                ShowListMenu(lParam);
+                return 0;
+            }
+            break;
         case WM_TIMER:
             OnTimer(wParam);
             return 0;
         case WM_NOTIFY: {
-            const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-            if (header->hwndFrom == list_.Handle() && header->code == LVN_ITEMCHANGED)
-                SetRowCommands();
+            LRESULT result = 0;
+            if (OnControlNotify(*reinterpret_cast<const NMHDR*>(lParam), result)) return result;
             break;
         }
         case kMsgTrayIcon:
@@ -149,6 +176,8 @@ void TMainWin::FormShow(const StartOptions& options, int startShowState) {
     menu_.Enable(kMenuHide, TrayOrHide());
     menu_.SetLastFiles(app_.settings.LastFile);
     tray_.Show(app_.settings.UseTray);
+    if (tray_.Added()) Trace("tray icon shown: Tavrin 99");
+    ApplyBrowseMode();
     DoCaption();
     RefreshMacroList();
     if (TrayOrHide()) return;
@@ -158,12 +187,6 @@ void TMainWin::FormShow(const StartOptions& options, int startShowState) {
     ShowWindow(hwnd_, show);
 }
 
-void TMainWin::FormResize() {
-    if (closing_) return;
-    RECT client;
-    GetClientRect(hwnd_, &client);
-    list_.Move(client);
-}
 
 void TMainWin::FormClose() {
     closing_ = true;
@@ -221,11 +244,22 @@ void TMainWin::OnCommand(int id) {
         {kMenuKeyHooks, &TMainWin::MenuKeyHooksClick},
         {kMenuMouseHooks, &TMainWin::MenuMouseHooksClick},
         {kMenuActivate, &TMainWin::MenuActivateClick},
+        {kMenuOnDesktop, &TMainWin::MenuOnDesktopClick},
+        {kMenuQuickInfo, &TMainWin::MenuQuickInfoClick},
+        {kMenuSort, &TMainWin::MenuSortClick},
+        {kMenuContents, &TMainWin::DoHelp},
+        {kMenuTutorial, &TMainWin::MenuTutorialClick},
+        {kMenuMouseLocator, &TMainWin::MenuMouseLocClick},
+        {kMenuAbout, &TMainWin::MenuAboutClick},
+        {kTrayOpen, &TMainWin::TrayOpenClick},
+        {kTrayHelp, &TMainWin::DoHelp},
+        {kTrayTerminate, &TMainWin::TrayTerminateClick},
     };
     for (const Command& c : commands) {
         if (c.id == id) return (this->*c.handler)();
     }
     if (id >= kMenuLastFile1 && id < kMenuLastFile1 + 5) return MenuLastFileClick(id - kMenuLastFile1);
+    if (id >= kMenuWizard1 && id < kMenuWizard1 + 27) return DoQuickWiz(id - kMenuWizard1 + 1);
     NotBuiltYet(id);
 }
 
@@ -238,6 +272,7 @@ void TMainWin::OnTimer(UINT_PTR id) {
 
 void TMainWin::OnTrayIcon(LPARAM mouseMessage) {
     if (mouseMessage == WM_LBUTTONUP) SysTrayOpen();
+    if (mouseMessage == WM_RBUTTONUP) ShowTrayMenu();
 }
 
 // The program hides itself in the tray or hidden display mode whenever the
@@ -245,7 +280,7 @@ void TMainWin::OnTrayIcon(LPARAM mouseMessage) {
 // popup menu of macros, or a dialog or message box, which disables the
 // main window while it is open.
 void TMainWin::AppDeactivate() {
-    if (closing_ || !TrayOrHide()) return;
+    if (closing_ || terminating_ || !TrayOrHide()) return;
     if (controller_.PauseOrMenuOpen() || !IsWindowEnabled(hwnd_)) return;
     HideProgram();
 }

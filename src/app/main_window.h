@@ -9,9 +9,13 @@
 #include <string>
 
 #include "app/app_context.h"
+#include "app/letter_panel.h"
+#include "app/macro_icons.h"
 #include "app/macro_list_view.h"
 #include "app/main_menu.h"
+#include "app/speed_bar.h"
 #include "app/tray_icon.h"
+#include "app/wizard_page.h"
 #include "control/main_controller.h"
 #include "startup/command_line.h"
 
@@ -57,7 +61,40 @@ private:
     void Trace(const std::string& line) override;
 
     void DoCaption();
+    // SetButtons and CheckTimeItem: the macro commands of the menu, the
+    // speed buttons and the lettered buttons follow the selection.
     void SetRowCommands();
+
+    // The pages, the buttons and the list (main_window_view.cpp).
+    void CreateControls();
+    void ApplyAppearance();
+    void MyPageChange();
+    void ApplyBrowseMode();
+    void ShowListMenu(LPARAM position);
+    void ShowTrayMenu();
+    bool OnControlNotify(const NMHDR& header, LRESULT& result);
+    int Dpi() const;
+
+    // The macro commands of this window (main_window_macros.cpp).
+    void MenuOnDesktopClick();
+    void DoTheLink(const std::string& nickname);
+    void MenuQuickInfoClick() { DoInfo(list_.SelectedMacro()); }
+    void DoInfo(int n);
+    void MenuSortClick();
+    void TitleSortClick(const std::string& title);
+    void ColumnsSized();
+    void RowDoubleClick(int n);
+    void DoHelp();
+    void MenuTutorialClick();
+    void MenuMouseLocClick();
+    void MenuAboutClick();
+    void DoQuickWiz(int n);
+    void TrayOpenClick() { controller_.ActivateMe(); }
+    void TrayTerminateClick();
+    // A file of the program folder opened in the shell; a missing file is
+    // reported in a box titled "Error" with missingText.
+    void OpenProgramFile(const std::string& name, const std::string& parameters,
+                         const std::string& missingText);
 
     // The file menu (main_window_files.cpp).
     void DoNew();
@@ -85,11 +122,19 @@ private:
     AppContext& app_;
     MainController controller_;
     HWND hwnd_ = nullptr;
+    MacroIcons icons_;
     MacroListView list_;
     MainMenu menu_;
     TrayIcon tray_;
     StartOptions options_;
     bool closing_ = false;
+    bool terminating_ = false;  // the tray menu's terminate: no hiding while closing
+    HWND pages_ = nullptr;      // "M&acros" and "&Quick Wizards"
+    bool wizardsPage_ = false;
+    HFONT uiFont_ = nullptr;
+    SpeedBar speed_;
+    LetterPanel panel_;
+    WizardPage wizards_;
 };
 
 }  // namespace tavrin

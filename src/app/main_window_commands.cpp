@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 
 #include "app/menu_ids.h"
+#include "forms/macro_commands.h"
 #include "forms/main_caption.h"
 
 namespace tavrin {
@@ -24,17 +25,49 @@ void TMainWin::DoCaption() {
 }
 
 void TMainWin::RefreshMacroList() {
-    list_.Fill(app_.store);
+    list_.Fill();
     SetRowCommands();
 }
 
-// The commands on the selected macro follow the selection.
 void TMainWin::SetRowCommands() {
+    struct Binding {
+        MacroCommand command;
+        int id;
+    };
+    static const Binding bindings[] = {
+        {MacroCommand::Add, kMenuAddMacro},        {MacroCommand::Copy, kMenuCopyMacro},
+        {MacroCommand::Scripting, kMenuScripting}, {MacroCommand::ModifyDirectly, kMenuModifyDirectly},
+        {MacroCommand::Recapture, kMenuRecapture}, {MacroCommand::Rename, kMenuRename},
+        {MacroCommand::Activate, kMenuActivate},   {MacroCommand::Remove, kMenuRemove},
+        {MacroCommand::OnDesktop, kMenuOnDesktop}, {MacroCommand::QuickInfo, kMenuQuickInfo},
+        {MacroCommand::Import, kMenuImport},       {MacroCommand::Export, kMenuExport},
+        {MacroCommand::Sort, kMenuSort},           {MacroCommand::Appearance, kMenuAppearance},
+    };
     const int n = list_.SelectedMacro();
-    const bool browsing = options_.browseMode || options_.browseAllMode;
-    menu_.Enable(kMenuActivate, n > 0 && !browsing && app_.store.Table().ScopeOf(n) != kScopeSystem);
-    const bool active = n > 0 && app_.store.Table().ActiveOf(n);
-    menu_.SetCaption(kMenuActivate, active ? "Deacti&vate Macro" : "Acti&vate Macro");
+    MacroCommandInput in;
+    in.hasMacro = n > 0;
+    if (n > 0) {
+        in.hotKey = app_.store.Table().HotKeyOf(n);
+        in.scope = app_.store.Table().ScopeOf(n);
+        in.active = app_.store.Table().ActiveOf(n) != 0;
+    }
+    in.browseMode = options_.browseMode;
+    in.browseAllMode = options_.browseAllMode;
+    in.wizardsPage = wizardsPage_;
+    const MacroCommandState st = MacroCommands(in);
+    // Captions first: a new caption enables its menu item.
+    menu_.SetCaption(kMenuActivate, st.activateCaption);
+    menu_.SetCaption(kMenuModifyDirectly, st.modifyCaption);
+    panel_.SetCaption(kMenuActivate, st.activateCaption);
+    panel_.SetCaption(kMenuModifyDirectly, st.modifyCaption);
+    speed_.SetHint(kMenuActivate, st.activateHint);
+    speed_.SetHint(kMenuModifyDirectly, st.modifyHint);
+    for (const Binding& b : bindings) {
+        const bool on = st.Enabled(b.command);
+        menu_.Enable(b.id, on);
+        speed_.Enable(b.id, on);
+        panel_.Enable(b.id, on);
+    }
 }
 
 // A menu command whose window comes with a later version: the user is told

@@ -18,17 +18,14 @@ void TMainWin::MenuSettingsClick() {
     if (dialog.Create(hwnd_) != IDOK) return;
     const PreferenceOutcome& outcome = dialog.Outcome();
     tray_.Show(outcome.TrayIconActive);
+    if (tray_.Added()) Trace("tray icon shown: Tavrin 99");
     menu_.Enable(kMenuHide, outcome.HideMenuEnabled);
     SaveSettings(app_.profile, app_.settings);
 }
 
 void TMainWin::MenuAppearanceClick() {
     if (AppearDialog(app_.settings).Create(hwnd_) != IDOK) return;
-    // The grid fonts, the icon column and the speed or lettered buttons
-    // come with the full macro grid; the widths apply now.
-    list_.SetColumnWidths(app_.settings);
-    FormResize();
-    InvalidateRect(hwnd_, nullptr, TRUE);
+    ApplyAppearance();
     SaveSettings(app_.profile, app_.settings);
 }
 

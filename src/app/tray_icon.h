@@ -20,9 +20,14 @@ public:
     void Create(HWND owner, UINT id, UINT callbackMessage, const std::string& tip);
     void Show(bool visible);
     void SetRunning(bool running);
+    // The pictures shown normally and while a macro runs; without them the
+    // system's application and information icons.
+    void SetIcons(HICON normal, HICON running);
+    // The notification area took the icon at its last showing.
+    bool Added() const { return added_; }
 
 private:
-    void Update(DWORD action);
+    bool Update(DWORD action);
 
     HWND owner_ = nullptr;
     UINT id_ = 0;
@@ -30,6 +35,9 @@ private:
     std::string tip_;
     bool visible_ = false;
     bool running_ = false;
+    bool added_ = false;
+    HICON normalIcon_ = nullptr;
+    HICON runningIcon_ = nullptr;
 };
 
 }  // namespace tavrin

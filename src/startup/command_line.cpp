@@ -58,6 +58,16 @@ std::string NicknameAfterA(const std::string& commandLine, size_t maxChars) {
     size_t start = upper.find("/A");
     if (start == std::string::npos) return "";
     start += 2;
+    // A nickname in double quotes is taken whole, "/" and all: it ends at a
+    // quote followed by a space or the end.
+    const size_t first = upper.find_first_not_of(' ', start);
+    if (first != std::string::npos && upper[first] == '"') {
+        for (size_t q = upper.find('"', first + 1); q != std::string::npos;
+             q = upper.find('"', q + 1)) {
+            if (q + 1 == upper.size() || upper[q + 1] == ' ' || upper[q + 1] == '\t')
+                return Trim(upper.substr(first + 1, q - first - 1)).substr(0, maxChars);
+        }
+    }
     size_t end = upper.find('/', start);
     std::string nickname = Trim(upper.substr(start, end == std::string::npos ? end : end - start));
     // A nickname of several words may come in double quotes.

@@ -103,7 +103,8 @@ xdotool type "77"
 xdotool key Return
 wait_for_windows "Appearance" 0 || fail "Enter did not close \"Appearance\""
 widths=$(run_probe window_tool.exe columns "$main" | tr -d '\r')
-[ "${widths#* }" = "77 239 138" ] || fail "the macro list's columns are $widths"
+# The row number and the icon come before the three columns of the settings.
+[ "${widths#* * }" = "77 239 138" ] || fail "the macro list's columns are $widths"
 
 # The first recent file by its number.
 focus_window "$window" "$main"

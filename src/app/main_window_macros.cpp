@@ -1,0 +1,149 @@
+// The main window's own macro commands: Quick Info, placing a macro on the
+// desktop, the sort order, the column widths, the Quick Wizards and the
+// launchers of the help file, the tutorial and the mouse locator.
+#include "app/main_window.h"
+
+#include <commctrl.h>
+
+#include "app/desktop_link_file.h"
+#include "app/menu_ids.h"
+#include "forms/desktop_link.h"
+#include "forms/macro_sort.h"
+#include "forms/quick_wizard_buttons.h"
+#include "ui/quick_info_dialog.h"
+#include "ui/sort_order_dialog.h"
+#include "ui/tutorial_notice_dialog.h"
+
+namespace tavrin {
+
+void TMainWin::DoInfo(int n) {
+    if (n <= 0 || options_.browseAllMode) return;
+    MacroRecord record;
+    if (!app_.store.ReadMacro(n, record)) return;
+    const std::string& icon = app_.store.IconOf(n);
+    QuickInfoDialog(record, icons_.Icon(icon, app_.store.IconPath(icon))).Create(hwnd_);
+}
+
+void TMainWin::MenuOnDesktopClick() {
+    const int n = list_.SelectedMacro();
+    if (n <= 0) return;
+    const DesktopLinkCheck check = CheckDesktopLink(app_.store, n);
+    if (!check.ok) {
+        app_.messages.ShowMessage("Error", check.message);
+        return;
+    }
+    DoTheLink(check.nickname);
+}
+
+// The link starts the program with "/A" and the nickname in quotes; its
+// file name holds only characters a file name can.
+void TMainWin::DoTheLink(const std::string& nickname) {
+    const std::string desktop = DesktopFolder();
+    const std::string path = desktop + "\\" + LinkFileName(nickname);
+    ShellLinkSpec spec;
+    spec.target = app_.programFolder + "\\QORVIL.EXE";
+    spec.arguments = LinkArguments(nickname);
+    spec.folder = app_.programFolder;
+    spec.iconFile = spec.target;
+    if (desktop.empty() || !SaveShellLink(spec, path)) {
+        app_.messages.ShowMessage("Error", "The desktop icon could not be saved as \"" + path +
+                                               "\".");
+        return;
+    }
+    Trace("desktop link saved " + path);
+    app_.messages.ShowMessage("", "DeskTop Icon Added.");
+}
+
+void TMainWin::MenuSortClick() {
+    const int selected = list_.SelectedMacro();
+    if (SortOrderDialog(app_.settings).Create(hwnd_) != IDOK) return;
+    SaveSettings(app_.profile, app_.settings);
+    list_.Fill();
+    list_.SelectMacro(selected);
+    SetRowCommands();
+}
+
+// A right click on "Activation", "Nickname" or "Scope" sorts by it first.
+void TMainWin::TitleSortClick(const std::string& title) {
+    if (!app_.settings.SortHeader) return;
+    const std::string primary = PrimarySortForTitle(title);
+    if (primary.empty() || (!app_.settings.PrimarySort.empty() &&
+                            app_.settings.PrimarySort[0] == primary[0]))
+        return;
+    const int selected = list_.SelectedMacro();
+    app_.settings.PrimarySort = primary;
+    list_.Fill();
+    list_.SelectMacro(selected);
+    SetRowCommands();
+    SaveSettings(app_.profile, app_.settings);
+    Trace("sorted " + primary);
+}
+
+void TMainWin::ColumnsSized() {
+    bool changed = false;
+    for (int c = 0; c < 3; ++c) {
+        const int width = ListView_GetColumnWidth(list_.Handle(), c + 2);
+        changed = changed || width != app_.settings.ColWidth[c];
+        app_.settings.ColWidth[c] = width;
+    }
+    if (changed) SaveSettings(app_.profile, app_.settings);
+}
+
+void TMainWin::RowDoubleClick(int n) {
+    if (n <= 0 || options_.browseMode || options_.browseAllMode) return;
+    OnCommand(kMenuScripting);
+}
+
+void TMainWin::DoQuickWiz(int n) {
+    const std::string refusal = QuickWizardRefusal(app_.store.MacroCount());
+    if (!refusal.empty()) {
+        app_.messages.ShowMessage("Error", refusal);
+        return;
+    }
+    app_.messages.ShowMessage("Tavrin 99", "The Quick Wizard \"" + QuickWizardName(n) +
+                                               "\" is not available in this version of "
+                                               "Tavrin 99.");
+}
+
+void TMainWin::OpenProgramFile(const std::string& name, const std::string& parameters,
+                               const std::string& missingText) {
+    const std::string path = app_.programFolder + "\\" + name;
+    if (!app_.files.Exists(path)) {
+        app_.messages.ShowMessage("Error", missingText);
+        return;
+    }
+    if (app_.desktop.Open(path, parameters) <= 32)
+        app_.messages.ShowMessage("Error", "\"" + path + "\" could not be opened.");
+}
+
+void TMainWin::DoHelp() {
+    OpenProgramFile("KORRINDA.HLP", "",
+                    "The help file KORRINDA.HLP could not be located.  Please make sure that it "
+                    "was installed.");
+}
+
+void TMainWin::MenuTutorialClick() {
+    if (TutorialNoticeDialog().Create(hwnd_) != IDOK) return;
+    OpenProgramFile("ZYTUT.PDF", "",
+                    "The Tutorial / User Manual could not be located.  Please make sure that it "
+                    "was installed.");
+}
+
+void TMainWin::MenuMouseLocClick() {
+    OpenProgramFile("CURSFIND.EXE", "JQV",
+                    "The Mouse Locator CURSFIND.EXE could not be located.  Please make sure that "
+                    "it was installed.");
+}
+
+void TMainWin::MenuAboutClick() {
+    app_.messages.ShowMessage("About Tavrin 99",
+                              "Tavrin 99\n\nMacros started by hot keys, Quillets, schedules, "
+                              "windows, menus and desktop links.");
+}
+
+void TMainWin::TrayTerminateClick() {
+    terminating_ = true;
+    SendMessageA(hwnd_, WM_CLOSE, 0, 0);
+}
+
+}  // namespace tavrin

@@ -1,0 +1,166 @@
+// The main window's controls: the two pages, the speed buttons or the
+// lettered buttons, the macro list and the Quick Wizard buttons; their
+// layout, the Browse modes and the menus of the list and the tray icon.
+#include "app/main_window.h"
+
+#include <commctrl.h>
+
+#include "app/main_window_res.h"
+#include "app/menu_ids.h"
+#include "forms/main_layout.h"
+
+namespace tavrin {
+
+int TMainWin::Dpi() const {
+    HDC dc = GetDC(hwnd_);
+    const int dpi = GetDeviceCaps(dc, LOGPIXELSX);
+    ReleaseDC(hwnd_, dc);
+    return dpi;
+}
+
+void TMainWin::CreateControls() {
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    uiFont_ = CreateFontIndirectA(&metrics.lfMessageFont);
+
+    pages_ = CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0,
+                             0, 0, hwnd_,
+                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kPagesControl)),
+                             GetModuleHandleA(nullptr), nullptr);
+    SendMessageA(pages_, WM_SETFONT, reinterpret_cast<WPARAM>(uiFont_), FALSE);
+    const char* titles[] = {"M&acros", "&Quick Wizards"};
+    for (int i = 0; i < 2; ++i) {
+        TCITEMA item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<char*>(titles[i]);
+        SendMessageA(pages_, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
+    }
+    speed_.Create(hwnd_);
+    panel_.Create(hwnd_, uiFont_);
+    list_.Create(hwnd_);
+    wizards_.Create(hwnd_, Dpi());
+    // The page control lies under the controls of its pages.
+    SetWindowPos(pages_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+
+    list_.onSelectionChanged = [this] { SetRowCommands(); };
+    list_.onTitleRightClick = [this](const std::string& title) { TitleSortClick(title); };
+    list_.onRowRightClick = [this](int n) { DoInfo(n); };
+    list_.onRowDoubleClick = [this](int n) { RowDoubleClick(n); };
+    list_.onColumnsSized = [this] { ColumnsSized(); };
+    MyPageChange();
+}
+
+void TMainWin::ApplyAppearance() {
+    list_.ApplyAppearance();
+    MyPageChange();
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+// "M&acros" shows the list with the speed or the lettered buttons, "&Quick
+// Wizards" the wizard buttons; the macro commands rest meanwhile.
+void TMainWin::MyPageChange() {
+    wizardsPage_ = TabCtrl_GetCurSel(pages_) == 1;
+    const bool macros = !wizardsPage_;
+    ShowWindow(list_.Handle(), macros ? SW_SHOW : SW_HIDE);
+    speed_.Show(macros && app_.settings.UseSpeed);
+    panel_.Show(macros && !app_.settings.UseSpeed);
+    wizards_.Show(wizardsPage_);
+    FormResize();
+    SetRowCommands();
+}
+
+void TMainWin::FormResize() {
+    if (closing_ || pages_ == nullptr) return;
+    const int dpi = Dpi();
+    const auto px = [dpi](int v) { return MulDiv(v, dpi, 96); };
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    MoveWindow(pages_, px(2), px(2), client.right - px(4), client.bottom - px(4), TRUE);
+    RECT display{0, 0, client.right - px(4), client.bottom - px(4)};
+    TabCtrl_AdjustRect(pages_, FALSE, &display);
+    const int left = px(2) + display.left, top = px(2) + display.top;
+    const int width = display.right - display.left, height = display.bottom - display.top;
+    // The rules are for 96 dots per inch; the speed buttons take what
+    // their glyphs need.
+    const MainLayout l = tavrin::FormResize(0, 0, MulDiv(width, 96, dpi),
+                                            MulDiv(height, 96, dpi), app_.settings.UseSpeed);
+    int listTop = top + px(l.list.top);
+    int listHeight = px(l.list.height);
+    if (app_.settings.UseSpeed) {
+        speed_.Move(left + px(2), top + px(2), width - px(4));
+        const int below = top + px(2) + speed_.Height() + px(2);
+        if (below > listTop) {
+            listHeight -= below - listTop;
+            listTop = below;
+        }
+    } else {
+        panel_.Move(left + px(l.panel.left), top + px(l.panel.top), px(l.panel.width),
+                    px(l.panel.height));
+    }
+    list_.Move(left + px(l.list.left), listTop, px(l.list.width), std::max(listHeight, 0));
+    wizards_.Move(left + px(4), top + px(4), width - px(8));
+}
+
+// Browse Mode leaves the macro file as it is: every command that would
+// change it rests, and Browse All Mode rests opening, printing and the
+// preferences too. The macro commands follow SetRowCommands.
+void TMainWin::ApplyBrowseMode() {
+    static const int browse[] = {kMenuNewFile, kMenuNetwork, kMenuRemap,      kMenuQuillets,
+                                 kMenuCapture, kMenuDisableSaver, kMenuPrintList};
+    static const int browseAll[] = {kMenuOpenFile,  kMenuPrinterSetup, kMenuPrinterFont,
+                                    kMenuOutputInfo, kMenuHide,        kMenuShowDate,
+                                    kMenuAlarm,      kMenuTimerInterval, kMenuSettings};
+    if (!options_.browseMode && !options_.browseAllMode) return;
+    for (int id : browse) {
+        menu_.Enable(id, false);
+        speed_.Enable(id, false);
+    }
+    speed_.Enable(kMenuOpenFile, false);
+    for (int n = 0; n < 27; ++n) menu_.Enable(kMenuWizard1 + n, false);
+    wizards_.Enable(false);
+    if (!options_.browseAllMode) return;
+    for (int id : browseAll) menu_.Enable(id, false);
+    for (int k = 0; k < 5; ++k) menu_.Enable(kMenuLastFile1 + k, false);
+}
+
+// The list's own menu: the "&Macros" commands, from the keyboard's menu key
+// or a right click below the rows.
+void TMainWin::ShowListMenu(LPARAM position) {
+    POINT at{static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
+    if (position == -1) {
+        RECT r;
+        GetWindowRect(list_.Handle(), &r);
+        at = {r.left + 20, r.top + 20};
+    }
+    TrackPopupMenu(GetSubMenu(GetMenu(hwnd_), 1), TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0,
+                   hwnd_, nullptr);
+}
+
+void TMainWin::ShowTrayMenu() {
+    HMENU menu = CreatePopupMenu();
+    AppendMenuA(menu, MF_STRING, kTrayOpen, "&Open");
+    AppendMenuA(menu, MF_STRING, kTrayHelp, "&Help");
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING, kTrayTerminate, "&Terminate Tavrin 99");
+    POINT at;
+    GetCursorPos(&at);
+    // The menu closes when the user clicks elsewhere only if our window is
+    // in front while it is shown.
+    SetForegroundWindow(hwnd_);
+    TrackPopupMenu(menu, TPM_RIGHTALIGN | TPM_BOTTOMALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd_,
+                   nullptr);
+    PostMessageA(hwnd_, WM_NULL, 0, 0);
+    DestroyMenu(menu);
+}
+
+bool TMainWin::OnControlNotify(const NMHDR& header, LRESULT& result) {
+    if (header.hwndFrom == pages_ && header.code == TCN_SELCHANGE) {
+        MyPageChange();
+        return true;
+    }
+    if (speed_.OnNotify(header)) return true;
+    return list_.OnNotify(header, result);
+}
+
+}  // namespace tavrin

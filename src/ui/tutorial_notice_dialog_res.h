@@ -1,0 +1,2 @@
+#pragma once
+#define kTutorialNoticeDialog 2670
