@@ -24,7 +24,11 @@ ControllerPlatform PlatformOf(AppContext& app) {
 }  // namespace
 
 TMainWin::TMainWin(AppContext& app)
-    : app_(app), controller_(PlatformOf(app), app.store, app.settings, *this) {}
+    : app_(app),
+      controller_(PlatformOf(app), app.store, app.settings, *this),
+      capture_(
+          app, [this] { ShowMainWindow(); }, [this] { RefreshMacroList(); },
+          [this] { return options_.browseMode || options_.browseAllMode; }) {}
 
 bool TMainWin::Create(HINSTANCE instance) {
     INITCOMMONCONTROLSEX controls{};
@@ -52,6 +56,8 @@ bool TMainWin::Create(HINSTANCE instance) {
     menu_.Load(hwnd_);
     tray_.Create(hwnd_, kMainTrayIcon, kMsgTrayIcon, "Tavrin 99");
     app_.playbackUi.onRunning = [this](bool running) { tray_.SetRunning(running); };
+    capture_.Create(hwnd_);
+    controller_.SetCapture(&capture_.Controller());
     FormResize();
     return true;
 }
@@ -72,6 +78,7 @@ LRESULT TMainWin::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     if (OnHookMessage(msg, wParam, lParam)) return 0;
+    if (capture_.OnMessage(msg, wParam, lParam)) return 0;
     switch (msg) {
         case WM_SIZE:
             FormResize();

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/app_context.h"
+#include "app/capture_frame.h"
 #include "app/macro_list_view.h"
 #include "app/main_menu.h"
 #include "app/tray_icon.h"
@@ -90,6 +91,7 @@ private:
     TrayIcon tray_;
     StartOptions options_;
     bool closing_ = false;
+    CaptureFrame capture_;
 };
 
 }  // namespace tavrin
