@@ -1,5 +1,6 @@
 #include "app/capture_frame.h"
 
+#include "app/trace.h"
 #include "platform/hook_protocol.h"
 #include "ui/cap_complete_dialog.h"
 
@@ -43,11 +44,17 @@ bool CaptureFrame::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     return false;
 }
 
+void CaptureFrame::ShowRecordingIcon(bool shown) {
+    icon_.Show(shown);
+    Trace(shown ? "recording" : "recording ended");
+}
+
 void CaptureFrame::CaptureComplete(MacroRecord& record, const std::string& program) {
     showMain_();
     CapCompleteDialog(record, program, app_.store.Table(), app_.hooks, app_.messages,
                       app_.settings.CaptureGlobal)
         .Create(owner_);
+    Trace("capture complete: " + record.Nickname);
 }
 
 }  // namespace tavrin

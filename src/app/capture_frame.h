@@ -27,7 +27,7 @@ public:
 
 private:
     bool Browsing() override { return browsing_(); }
-    void ShowRecordingIcon(bool shown) override { icon_.Show(shown); }
+    void ShowRecordingIcon(bool shown) override;
     void CaptureComplete(MacroRecord& record, const std::string& program) override;
     void ShowMainWindow() override { showMain_(); }
     void RefreshMacroList(int) override { refresh_(); }

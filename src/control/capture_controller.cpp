@@ -96,9 +96,9 @@ void CaptureController::Begin(CaptureSetup setup) {
     writeFailed_ = false;
     WriteCaptureSetup(t, setup);
     platform_.hooks.ZynUpCapture(t);
-    host_.ShowRecordingIcon(true);
     t.SetByte(table::CaptureOn, 1);
     platform_.hooks.ZynUpCaptureOn(t);
+    host_.ShowRecordingIcon(true);
 }
 
 bool CaptureController::RewriteCaptureFile(const CaptureOptions& options, int speed) {
