@@ -35,7 +35,10 @@ ControllerPlatform PlatformOf(AppContext& app) {
 TMainWin::TMainWin(AppContext& app)
     : app_(app),
       controller_(PlatformOf(app), app.store, app.settings, *this),
-      list_(app.store, app.settings, icons_) {}
+      list_(app.store, app.settings, icons_),
+      capture_(
+          app, [this] { ShowMainWindow(); }, [this] { RefreshMacroList(); },
+          [this] { return options_.browseMode || options_.browseAllMode; }) {}
 
 bool TMainWin::Create(HINSTANCE instance) {
     INITCOMMONCONTROLSEX controls{};
@@ -64,6 +67,8 @@ bool TMainWin::Create(HINSTANCE instance) {
     tray_.Create(hwnd_, kMainTrayIcon, kMsgTrayIcon, "Tavrin 99");
     tray_.SetIcons(SmallIcon(kProgramIcon), SmallIcon(kRunningIcon));
     app_.playbackUi.onRunning = [this](bool running) { tray_.SetRunning(running); };
+    capture_.Create(hwnd_);
+    controller_.SetCapture(&capture_.Controller());
     FormResize();
     return true;
 }
@@ -84,6 +89,7 @@ LRESULT TMainWin::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     if (OnHookMessage(msg, wParam, lParam)) return 0;
+    if (capture_.OnMessage(msg, wParam, lParam)) return 0;
     switch (msg) {
         case WM_SIZE:
             FormResize();

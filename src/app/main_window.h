@@ -11,6 +11,7 @@
 #include "app/app_context.h"
 #include "app/letter_panel.h"
 #include "app/macro_icons.h"
+#include "app/capture_frame.h"
 #include "app/macro_list_view.h"
 #include "app/main_menu.h"
 #include "app/speed_bar.h"
@@ -135,6 +136,7 @@ private:
     SpeedBar speed_;
     LetterPanel panel_;
     WizardPage wizards_;
+    CaptureFrame capture_;
 };
 
 }  // namespace tavrin

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "control/capture_controller.h"
 #include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/desktop.h"
@@ -118,11 +119,15 @@ public:
     // The screen saver may start unless "Disable Screen Saver" is on and an
     // active timed macro exists.
     bool MayStartScreenSaver() const;
+    // The capture the "Start / Stop Capture" hot key starts.
+    void SetCapture(CaptureController* capture) { capture_ = capture; }
 
 private:
     // What the hot keys ask of the main window.
-    // Waits for capture, which records macros from the user's own input.
-    void StartCapture() override {}
+    // The hot key of the system macro "2": a quick capture.
+    void StartCapture() override {
+        if (capture_ != nullptr) capture_->StartACapture();
+    }
     void MenuTopWindow() override;
     void ResumePause(bool capsLockPressed) override { player_.ResumePause(capsLockPressed); }
     void StartClearTimer() override;
@@ -157,6 +162,7 @@ private:
     std::string startupNickname_;
     HookHandles hooks_;
     int current_ = 0;  // while a timed, window or nickname start plays
+    CaptureController* capture_ = nullptr;
     bool capsLockOn_ = false;  // as the hook library last reported it
 };
 

@@ -11,14 +11,19 @@ namespace {
 class HookEventContext : public EventContext {
 public:
     HookEventContext(KeyTracker& keys, const KBDLLHOOKSTRUCT* key) : keys_(keys), key_(key) {}
+    // Translated once: the capture asks after the decision did.
     Typed Translate() override {
-        return key_ != nullptr ? keys_.Translate(key_->vkCode, key_->scanCode) : Typed{};
+        if (!translated_ && key_ != nullptr) typed_ = keys_.Translate(key_->vkCode, key_->scanCode);
+        translated_ = true;
+        return typed_;
     }
     WindowId Foreground() override { return ToId(GetForegroundWindow()); }
 
 private:
     KeyTracker& keys_;
     const KBDLLHOOKSTRUCT* key_;
+    bool translated_ = false;
+    Typed typed_;
 };
 
 }  // namespace
@@ -44,7 +49,10 @@ bool InputWatch::OnKey(const KBDLLHOOKSTRUCT& key, bool down) {
     e.capsLock = keys_.CapsLock();
     e.time = GetTickCount();
     HookEventContext context(keys_, &key);
-    return Perform(decision_.OnKey(table_.View(), e, context));
+    if (capture_.StopsOnKey(key, down, e.modifiers)) return StopKeyTaken(e.modifiers, down);
+    const bool swallow = Perform(decision_.OnKey(table_.View(), e, context));
+    capture_.RecordKey(key, down, swallow, context);
+    return swallow;
 }
 
 bool InputWatch::OnMouse(WPARAM message, const MSLLHOOKSTRUCT& mouse) {
@@ -67,7 +75,16 @@ bool InputWatch::OnMouse(WPARAM message, const MSLLHOOKSTRUCT& mouse) {
     e.capsLock = keys_.CapsLock();
     e.time = GetTickCount();
     HookEventContext context(keys_, nullptr);
-    return Perform(decision_.OnMouse(table_.View(), e, context));
+    if (capture_.StopsOnMouse(message, e.modifiers)) return StopKeyTaken(e.modifiers, e.down);
+    const bool swallow = Perform(decision_.OnMouse(table_.View(), e, context));
+    capture_.RecordMouse(message, mouse, swallow);
+    return swallow;
+}
+
+bool InputWatch::StopKeyTaken(const KeyModifiers& m, bool down) {
+    // As for a hot key: releasing its Alt or Win must open no menu.
+    if (down && (m.alt || m.win)) PostThreadMessageA(maskThread_, kMaskMessage, 0, 0);
+    return true;
 }
 
 void InputWatch::WatchForeground() { decision_.SetFront(ToId(GetForegroundWindow())); }

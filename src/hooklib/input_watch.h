@@ -8,6 +8,7 @@
 #include <atomic>
 #include <cstdint>
 
+#include "hooklib/capture_feed.h"
 #include "hooklib/key_tracker.h"
 #include "hooklib/table_copy.h"
 #include "triggers/hook_decision.h"
@@ -23,7 +24,7 @@ public:
     // needs a harmless key press after it (see MaskMenuKey); heldKeys
     // receives the modifier keys the user holds after every key event.
     InputWatch(TableCopy& table, DWORD maskThread, std::atomic<uint32_t>& heldKeys)
-        : table_(table), maskThread_(maskThread), heldKeys_(heldKeys) {}
+        : table_(table), maskThread_(maskThread), heldKeys_(heldKeys), capture_(table) {}
 
     // Called when the keyboard hook is installed.
     void ResyncKeys();
@@ -39,6 +40,8 @@ public:
 
 private:
     KeyModifiers Modifiers() const;
+    // A stop key of the capture was pressed or released: swallowed.
+    bool StopKeyTaken(const KeyModifiers& m, bool down);
     // Carries out the actions; true when the event is to be swallowed.
     bool Perform(const HookOutcome& outcome);
 
@@ -47,6 +50,7 @@ private:
     std::atomic<uint32_t>& heldKeys_;
     KeyTracker keys_;
     HookDecision decision_;
+    CaptureFeed capture_;
 };
 
 // Thread message asking the hook thread to inject the mask key; wParam: the

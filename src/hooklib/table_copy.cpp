@@ -43,6 +43,22 @@ HookView TableCopy::View() const {
     return v;
 }
 
+CaptureView TableCopy::Capture() const {
+    Hold hold(lock_);
+    CaptureView c;
+    c.on = table_.Byte(table::CaptureOn) != 0;
+    c.setup = ReadCaptureSetup(table_);
+    c.to = table_.Byte(table::CaptureWindowOn) != 0 ? WindowAt(table_, table::CaptureWindow)
+                                                     : WindowAt(table_, table::MainWindow);
+    c.setups = captureSetups_;
+    return c;
+}
+
+void TableCopy::CountCaptureSetup() {
+    Hold hold(lock_);
+    ++captureSetups_;
+}
+
 bool TableCopy::TakeFlag(size_t offset) {
     Hold hold(lock_);
     const bool wasSet = table_.Byte(offset) != 0;

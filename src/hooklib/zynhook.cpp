@@ -59,6 +59,7 @@ void ZynUpCapture(const uint8_t* table) {
                  {t::CaptureKeys, t::CaptureTime + 1 - t::CaptureKeys},
                  {t::CaptureStarting, 2},
                  {t::ButtonsSwapped, 1}});
+    g_table.CountCaptureSetup();
 }
 void ZynUpCaptureOn(const uint8_t* table) { Copy(table, {{t::CaptureOn, 1}}); }
 void ZynUpIdle(const uint8_t* table) { Copy(table, {{t::IdleWatch, 1}}); }

@@ -10,8 +10,11 @@
 // characters beyond ASCII; the named values set "quillet", "sched" (the
 // schedule kind) and "minutes";
 //   store_probe list <macro file>
-// prints "number nickname|hot key|active" for every macro.
+// prints "number nickname|hot key|active" for every macro;
+//   store_probe record <macro file> <n> text|quillet
+// prints the macro text or the Quillet name of macro n.
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "platform/win32/win32_clock.h"
@@ -90,7 +93,8 @@ bool NamedValue(const std::string& arg, tavrin::MacroRecord& r) {
 int main(int argc, char** argv) {
     const bool add = argc >= 6 && std::string(argv[1]) == "add";
     const bool list = argc == 3 && std::string(argv[1]) == "list";
-    if (argc != 2 && !add && !list) {
+    const bool record = argc == 5 && std::string(argv[1]) == "record";
+    if (argc != 2 && !add && !list && !record) {
         std::fprintf(stderr, "usage: store_probe [add] <macro file> ...\n");
         return 2;
     }
@@ -107,6 +111,14 @@ int main(int argc, char** argv) {
             std::printf("%d %s|%u|%u\n", n, store.NicknameOf(n).c_str(),
                         store.Table().HotKeyOf(n), store.Table().ActiveOf(n));
         }
+        return 0;
+    }
+    if (record) {
+        store.LoadMacroFile(argv[2]);
+        tavrin::MacroRecord r;
+        if (!store.ReadMacro(std::atoi(argv[3]), r)) return 1;
+        std::printf("%s", std::string(argv[4]) == "quillet" ? r.QuilletName.c_str()
+                                                            : r.MacroText.c_str());
         return 0;
     }
     if (add) {

@@ -1,0 +1,60 @@
+#include "app/capture_frame.h"
+
+#include "app/trace.h"
+#include "platform/hook_protocol.h"
+#include "ui/cap_complete_dialog.h"
+
+namespace tavrin {
+namespace {
+
+// The recording icon: an id and a callback message of its own beside the
+// main tray icon's.
+constexpr UINT kRecordingIcon = 1700;
+constexpr UINT kMsgRecordingIcon = WM_APP + 17;
+
+}  // namespace
+
+CaptureFrame::CaptureFrame(AppContext& app, std::function<void()> showMain,
+                           std::function<void()> refresh, std::function<bool()> browsing)
+    : app_(app),
+      showMain_(std::move(showMain)),
+      refresh_(std::move(refresh)),
+      browsing_(std::move(browsing)),
+      controller_({app.files, app.fileSystem, app.desktop, app.hooks, app.playbackUi,
+                   app.messages, app.clock},
+                  app.store, app.settings, *this, app.programFolder) {}
+
+void CaptureFrame::Create(HWND owner) {
+    owner_ = owner;
+    icon_.Create(owner, kRecordingIcon, kMsgRecordingIcon, "Macro Is Recording");
+}
+
+bool CaptureFrame::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case kMsgCaptureText:
+        controller_.OnText(static_cast<uint32_t>(wParam), static_cast<uint32_t>(lParam));
+        return true;
+    case kMsgCaptureEnded:
+        controller_.OnEnded(static_cast<uint32_t>(wParam));
+        return true;
+    case kMsgRecordingIcon:
+        if (lParam == WM_RBUTTONUP) controller_.EndFromTray();
+        return true;
+    }
+    return false;
+}
+
+void CaptureFrame::ShowRecordingIcon(bool shown) {
+    icon_.Show(shown);
+    Trace(shown ? "recording" : "recording ended");
+}
+
+void CaptureFrame::CaptureComplete(MacroRecord& record, const std::string& program) {
+    showMain_();
+    CapCompleteDialog(record, program, app_.store.Table(), app_.hooks, app_.messages,
+                      app_.settings.CaptureGlobal)
+        .Create(owner_);
+    Trace("capture complete: " + record.Nickname);
+}
+
+}  // namespace tavrin

@@ -1,0 +1,44 @@
+#pragma once
+// The main window's part in recording macros: the capture controller, the
+// "Macro Is Recording" tray icon (right-click ends the capture) and the
+// "Capture Complete" dialog of a quick capture.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "app/app_context.h"
+#include "app/tray_icon.h"
+#include "control/capture_controller.h"
+
+namespace tavrin {
+
+class CaptureFrame : private CaptureHost {
+public:
+    // showMain shows and raises the main window; refresh refills its list;
+    // browsing tells whether the macro file is open in a browse mode.
+    CaptureFrame(AppContext& app, std::function<void()> showMain,
+                 std::function<void()> refresh, std::function<bool()> browsing);
+
+    void Create(HWND owner);
+    CaptureController& Controller() { return controller_; }
+    // Messages 0x403 and 0x404, and the recording icon's callback message.
+    bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+
+private:
+    bool Browsing() override { return browsing_(); }
+    void ShowRecordingIcon(bool shown) override;
+    void CaptureComplete(MacroRecord& record, const std::string& program) override;
+    void ShowMainWindow() override { showMain_(); }
+    void RefreshMacroList(int) override { refresh_(); }
+
+    AppContext& app_;
+    std::function<void()> showMain_;
+    std::function<void()> refresh_;
+    std::function<bool()> browsing_;
+    CaptureController controller_;
+    TrayIcon icon_;
+    HWND owner_ = nullptr;
+};
+
+}  // namespace tavrin

@@ -1,0 +1,93 @@
+#include "forms/cap_complete_form.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes/fake_messages.h"
+#include "triggers/hot_key_codes.h"
+
+namespace tavrin {
+namespace {
+
+constexpr uint16_t kCtrlAltN = 157;
+
+uint16_t AReservedCode() {
+    for (uint16_t c = 0; c < kHotKeyCodes; ++c)
+        if (IsReservedHotKey(c)) return c;
+    return 0;
+}
+
+TEST(CapCompleteFormTest, UsageNotesCountEveryMacro) {
+    MacroTable t;
+    t.SetMacroCount(3);
+    t.SetHotKeyOf(1, kCtrlAltN);
+    t.SetHotKeyOf(2, kCtrlAltN);
+    t.SetHotKeyOf(3, 158);
+    EXPECT_EQ(HotKeyUsageNote(t, kCtrlAltN), "  (2 macros in use)");
+    EXPECT_EQ(HotKeyUsageNote(t, 158), "  (1 macro in use)");
+    EXPECT_EQ(HotKeyUsageNote(t, 159), "  (Not in Use)");
+}
+
+TEST(CapCompleteFormTest, ChecksByMacroType) {
+    MacroTable t;
+    t.SetMacroCount(1);
+    t.SetHotKeyOf(1, kCtrlAltN);
+    t.SetScopeOf(1, kScopeGlobal);
+    FakeMessages messages;
+
+    CapCompleteForm f(true);
+    EXPECT_EQ(f.Check(t, messages).message, "No hot key selected.  Please select one.");
+    f.HotKey = kCtrlAltN;
+    EXPECT_EQ(f.Check(t, messages).message,
+              "A Global Hot Key is already in use for the selected hot key.  Please select a "
+              "different one or choose the Program specific option.");
+    f.Global = false;
+    EXPECT_EQ(f.Check(t, messages).field, CapCompleteForm::kNone) << "Program for the same key";
+    t.SetScopeOf(1, kScopeWindow);
+    f.Global = true;
+    EXPECT_EQ(f.Check(t, messages).field, CapCompleteForm::kNone) << "a Window macro's key";
+
+    f.HotKey = AReservedCode();
+    messages.answer = false;
+    const CapCompleteForm::Failure no = f.Check(t, messages);
+    EXPECT_EQ(no.field, CapCompleteForm::kHotKeyList) << "No keeps the dialog open";
+    EXPECT_TRUE(no.message.empty());
+    messages.answer = true;
+    EXPECT_EQ(f.Check(t, messages).field, CapCompleteForm::kNone);
+
+    f.Type = CapCompleteForm::Kind::Quillet;
+    f.Quillet = "   ";
+    EXPECT_EQ(f.Check(t, messages).message, "No Quillet name entered.");
+    f.Type = CapCompleteForm::Kind::None;
+    EXPECT_EQ(f.Check(t, messages).field, CapCompleteForm::kNone);
+}
+
+TEST(CapCompleteFormTest, ApplyGivesTheTriggerNameAndScope) {
+    MacroRecord r;
+    r.Nickname = "Capture";
+    r.QuilletName = "capture";
+    r.HotKey = kHotKeyQuillet;
+    CapCompleteForm f(false);
+    f.Type = CapCompleteForm::Kind::Quillet;
+    f.Quillet = "  abcdefghijkl ";
+    f.Nickname = "  Letters  ";
+    f.Apply(r, std::string(40, 'P'));
+    EXPECT_EQ(r.QuilletName, "abcdefghij");
+    EXPECT_EQ(r.HotKey, kHotKeyQuillet);
+    EXPECT_EQ(r.Nickname, "Letters");
+    EXPECT_EQ(r.Scope, kScopeProgram);
+    EXPECT_EQ(r.ScopeName, std::string(30, 'P'));
+    EXPECT_EQ(r.TopMostOnly, 1);
+
+    CapCompleteForm g(true);
+    g.HotKey = kCtrlAltN;
+    MacroRecord h;
+    g.Apply(h, "NOTEPAD.EXE");
+    EXPECT_EQ(h.HotKey, kCtrlAltN);
+    EXPECT_EQ(h.Scope, kScopeGlobal);
+    g.Type = CapCompleteForm::Kind::None;
+    g.Apply(h, "");
+    EXPECT_EQ(h.HotKey, kHotKeyNone);
+}
+
+}  // namespace
+}  // namespace tavrin
