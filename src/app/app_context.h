@@ -20,6 +20,7 @@
 #include "startup/command_line.h"
 #include "store/macro_store.h"
 #include "store/settings.h"
+#include "ui/win32_menu_window.h"
 #include "ui/win32_playback_ui.h"
 
 namespace tavrin {
@@ -51,6 +52,7 @@ struct AppContext {
     Win32Timers timers;
     Win32Sound sound;
     Win32Clipboard clipboard;
+    Win32MenuWindow menuWindow{settings};
     std::string commandLine;        // the whole command line, program path included
     std::vector<std::string> args;  // the arguments after the program path
     int showCommand = 1;            // the show command handed to the program

@@ -48,6 +48,8 @@ bool TMainWin::Create(HINSTANCE instance) {
     app_.playbackUi.SetOwner(hwnd_);
     app_.timers.SetOwner(hwnd_);
     app_.desktop.SetOwner(hwnd_);
+    app_.menuWindow.SetOwner(hwnd_);
+    controller_.SetMenuWindow(&app_.menuWindow);
     list_.Create(hwnd_, s);
     menu_.Load(hwnd_);
     tray_.Create(hwnd_, kMainTrayIcon, kMsgTrayIcon, "Tavrin 99");

@@ -108,6 +108,9 @@ public:
     // One character of a second copy's command line; 0 ends it.
     void OnStartRequest(int character);
 
+    // The window popup menus of macros are shown in.
+    void SetMenuWindow(MenuWindow* window) { hotKeys_.SetMenuWindow(window); }
+
     // Brings the program up unless a pause, a popup menu or a capture forbids.
     void ActivateMe() override;
     // A macro waits in a pause dialog or a popup menu of macros is shown:
