@@ -223,6 +223,7 @@ void TMainWin::OnCommand(int id) {
         {kMenuKeyHooks, &TMainWin::MenuKeyHooksClick},
         {kMenuMouseHooks, &TMainWin::MenuMouseHooksClick},
         {kMenuActivate, &TMainWin::MenuActivateClick},
+        {kMenuRemap, &TMainWin::MenuRemapClick},
     };
     for (const Command& c : commands) {
         if (c.id == id) return (this->*c.handler)();

@@ -81,6 +81,8 @@ private:
     void MenuQuilletsClick();
     void MenuSettingsClick();
     void MenuAppearanceClick();
+    // "&Remap" (main_window_remap.cpp).
+    void MenuRemapClick();
 
     AppContext& app_;
     MainController controller_;

@@ -66,6 +66,7 @@ void MainController::RestoreKeyboardHooks() {
             "look at the keystrokes and will be able to monitor the keystrokes again.  Continue?"))
         return;
     RestoreHook(hooks_.keyboard, table::KeyboardHook, true);
+    if (remapper_) remapper_->Reinstall();
 }
 
 void MainController::RestoreMouseHooks() {

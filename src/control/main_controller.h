@@ -27,6 +27,7 @@
 #include "store/settings.h"
 #include "triggers/hot_key_runner.h"
 #include "triggers/quillets.h"
+#include "triggers/remapper.h"
 #include "triggers/scheduler.h"
 
 namespace tavrin {
@@ -108,6 +109,8 @@ public:
     // One character of a second copy's command line; 0 ends it.
     void OnStartRequest(int character);
 
+    // The keyboard remapper, whose hook "Restore &Keyboard Hooks" reinstalls.
+    void SetRemapper(Remapper* remapper) { remapper_ = remapper; }
     // The window popup menus of macros are shown in.
     void SetMenuWindow(MenuWindow* window) { hotKeys_.SetMenuWindow(window); }
 
@@ -157,6 +160,7 @@ private:
     StartupRequest request_;
     std::string startupNickname_;
     HookHandles hooks_;
+    Remapper* remapper_ = nullptr;
     int current_ = 0;  // while a timed, window or nickname start plays
     bool capsLockOn_ = false;  // as the hook library last reported it
 };
