@@ -224,6 +224,7 @@ void TMainWin::OnCommand(int id) {
         {kMenuMouseHooks, &TMainWin::MenuMouseHooksClick},
         {kMenuActivate, &TMainWin::MenuActivateClick},
         {kMenuRemap, &TMainWin::MenuRemapClick},
+        {kMenuRename, &TMainWin::MenuRenameClick},
     };
     for (const Command& c : commands) {
         if (c.id == id) return (this->*c.handler)();

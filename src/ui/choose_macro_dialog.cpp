@@ -135,9 +135,7 @@ void ChooseMacroDialog::AddIconButtons(int buttonSize) {
         }
         if (!icon) {
             const bool menuIcon = row.iconFile == "MENU" || (row.iconFile != "MAIN" && row.isMenu);
-            icon = static_cast<HICON>(LoadImageA(nullptr,
-                                                 menuIcon ? IDI_INFORMATION : IDI_APPLICATION,
-                                                 IMAGE_ICON, s, s, LR_SHARED));
+            icon = LoadIcon(nullptr, menuIcon ? IDI_INFORMATION : IDI_APPLICATION);
         }
         const int x = static_cast<int>(i % kIconsPerRow) * buttonSize;
         const int y = static_cast<int>(i / kIconsPerRow) * buttonSize;

@@ -57,7 +57,7 @@ INT_PTR CALLBACK ModalDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPA
             if (LOWORD(wParam) != WA_INACTIVE) self->OnActivate();
             return FALSE;
     }
-    return FALSE;
+    return self->OnMessage(msg, wParam, lParam) ? TRUE : FALSE;
 }
 
 }  // namespace tavrin

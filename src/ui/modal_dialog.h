@@ -39,6 +39,13 @@ protected:
         (void)header;
         return false;
     }
+    // Any other message; true when handled.
+    virtual bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+        (void)msg;
+        (void)wParam;
+        (void)lParam;
+        return false;
+    }
     // Each time the dialog becomes the active window.
     virtual void OnActivate() {}
     // The IDOK button and Enter.

@@ -9,7 +9,8 @@
 // they are (CR LF kept), for long texts and texts with line breaks or
 // characters beyond ASCII; the named values set "quillet", "sched" (the
 // schedule kind) and "minutes"; "menu=5,6,7" makes it a popup menu of those
-// macros (shown as nickname and scope unless "show" gives another style);
+// macros (shown as nickname and scope unless "show" gives another style,
+// and its second character, if any, the icon size '0' .. '4');
 //   store_probe list <macro file>
 // prints "number nickname|hot key|active" for every macro.
 #include <cstdio>
@@ -93,7 +94,7 @@ bool NamedValue(const std::string& arg, tavrin::MacroRecord& r) {
             at = end + 1;
         }
     } else if (name == "show") {
-        r.SetMenuOptions('N', value.empty() ? '3' : value[0], '0');
+        r.SetMenuOptions('N', value.empty() ? '3' : value[0], value.size() > 1 ? value[1] : '0');
     } else return false;
     return true;
 }
