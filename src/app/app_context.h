@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app/shared_remap_block.h"
 #include "platform/hook_library.h"
 #include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_clock.h"
@@ -20,6 +21,8 @@
 #include "startup/command_line.h"
 #include "store/macro_store.h"
 #include "store/settings.h"
+#include "triggers/remapper.h"
+#include "ui/win32_menu_window.h"
 #include "ui/win32_playback_ui.h"
 
 namespace tavrin {
@@ -51,6 +54,9 @@ struct AppContext {
     Win32Timers timers;
     Win32Sound sound;
     Win32Clipboard clipboard;
+    Win32MenuWindow menuWindow{settings};
+    SharedRemapBlock remapBlock;
+    Remapper remapper{files, hooks, messages, remapBlock};
     std::string commandLine;        // the whole command line, program path included
     std::vector<std::string> args;  // the arguments after the program path
     int showCommand = 1;            // the show command handed to the program

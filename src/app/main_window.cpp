@@ -62,6 +62,8 @@ bool TMainWin::Create(HINSTANCE instance) {
     app_.playbackUi.SetOwner(hwnd_);
     app_.timers.SetOwner(hwnd_);
     app_.desktop.SetOwner(hwnd_);
+    app_.menuWindow.SetOwner(hwnd_);
+    controller_.SetMenuWindow(&app_.menuWindow);
     menu_.Load(hwnd_);
     CreateControls();
     tray_.Create(hwnd_, kMainTrayIcon, kMsgTrayIcon, "Tavrin 99");
@@ -260,6 +262,8 @@ void TMainWin::OnCommand(int id) {
         {kTrayOpen, &TMainWin::TrayOpenClick},
         {kTrayHelp, &TMainWin::DoHelp},
         {kTrayTerminate, &TMainWin::TrayTerminateClick},
+        {kMenuRemap, &TMainWin::MenuRemapClick},
+        {kMenuRename, &TMainWin::MenuRenameClick},
     };
     for (const Command& c : commands) {
         if (c.id == id) return (this->*c.handler)();

@@ -119,6 +119,10 @@ private:
     void MenuQuilletsClick();
     void MenuSettingsClick();
     void MenuAppearanceClick();
+    // "&Remap" (main_window_remap.cpp).
+    void MenuRemapClick();
+    // "Rena&me Macro" (main_window_system_keys.cpp).
+    void MenuRenameClick();
 
     AppContext& app_;
     MainController controller_;

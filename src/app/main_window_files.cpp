@@ -74,6 +74,7 @@ void TMainWin::MenuLastFileClick(int k) {
 
 void TMainWin::AfterFileOpened() {
     controller_.MacroFileOpened();
+    app_.remapper.OpenFor(app_.settings.CurrentFile);
     DoCaption();
     RefreshMacroList();
     menu_.SetLastFiles(app_.settings.LastFile);

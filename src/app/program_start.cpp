@@ -46,9 +46,10 @@ void ProgramStart::Run(AppContext& app, TMainWin& window) {
     // Every system this program runs on is of the NT family.
     const bool isNT = true;
     const uint32_t handle = HandleToU32(window.Handle());
-    CreateBlock(remapBlock_, "ZYTT1KGR", 104);
-    remapBlock_.PutU32(0, handle);
-    remapBlock_.PutByte(103, 0);
+    SharedBlock& remapBlock = app.remapBlock.Block();
+    CreateBlock(remapBlock, kRemapBlockName, remap_block::kSize);
+    remapBlock.PutU32(remap_block::kMainWindow, handle);
+    remapBlock.PutByte(remap_block::kFlag, 0);
     CreateBlock(windowHookBlock_, "ZYKR1KGR", 17);
     for (size_t offset : {0, 8, 12}) windowHookBlock_.PutU32(offset, handle);
 
@@ -58,6 +59,9 @@ void ProgramStart::Run(AppContext& app, TMainWin& window) {
     info.buttonsSwapped = GetSystemMetrics(SM_SWAPBUTTON) != 0;
     MainController& controller = window.Controller();
     const bool hooked = controller.InstallHooks(info);
+    app.remapper.OpenFor(s.CurrentFile);
+    controller.SetRemapper(&app.remapper);
+    if (app.remapper.HookInstalled()) Trace("remap hook installed");
     windowHookBlock_.PutU32(4, controller.WindowHook());
     windowHookBlock_.PutByte(16, isNT ? 1 : 0);
     Trace(std::string(hooked ? "hooks installed " : "hooks incomplete ") +
@@ -79,8 +83,9 @@ void ProgramStart::Run(AppContext& app, TMainWin& window) {
 
 void ProgramStart::Shutdown(AppContext& app, TMainWin& window) {
     window.Controller().RemoveHooks();
+    app.remapper.Remove();
     windowHookBlock_.Close();
-    remapBlock_.Close();
+    app.remapBlock.Block().Close();
     SaveSettings(app.profile, app.settings);
     OleUninitialize();
     Trace("closed");

@@ -15,7 +15,6 @@ public:
     void Shutdown(AppContext& app, TMainWin& window);
 
 private:
-    SharedBlock remapBlock_;
     SharedBlock windowHookBlock_;
 };
 

@@ -66,6 +66,7 @@ void MainController::RestoreKeyboardHooks() {
             "look at the keystrokes and will be able to monitor the keystrokes again.  Continue?"))
         return;
     RestoreHook(hooks_.keyboard, table::KeyboardHook, true);
+    if (remapper_) remapper_->Reinstall();
 }
 
 void MainController::RestoreMouseHooks() {
@@ -164,7 +165,7 @@ void MainController::OnAbort() {
 void MainController::OnWindowActivated(WindowId window) {
     for (int n : tavrin::OnWindowActivated(store_, platform_.hooks, platform_.desktop, window)) {
         MacroRecord record;
-        if (player_.Running() || !store_.ReadMacro(n, record)) continue;
+        if (player_.Running() || hotKeys_.MenuOpen() || !store_.ReadMacro(n, record)) continue;
         host_.Trace("window title macro " + std::to_string(n));
         PlayRecord(n, record, false);
     }
@@ -201,7 +202,7 @@ void MainController::ActivateMe() {
 }
 
 void MainController::RunByNickname(const std::string& nickname) {
-    if (player_.Running()) return;
+    if (player_.Running() || hotKeys_.MenuOpen()) return;
     const int n = FindMacroByNickname(store_, nickname);
     host_.Trace("run by nickname \"" + nickname + "\": macro " + std::to_string(n));
     MacroRecord record;
@@ -213,7 +214,8 @@ void MainController::RunByNickname(const std::string& nickname) {
 void MainController::PlayTimedMacros(const DueMacros& due, bool startUp) {
     WindowCommands& windows = player_.Windows();
     for (int n : due.Macros) {
-        if (player_.Running()) continue;  // a timed macro due while one plays is skipped
+        // A timed macro due while one plays or a popup menu is shown is skipped.
+        if (player_.Running() || hotKeys_.MenuOpen()) continue;
         MacroRecord record;
         if (!store_.ReadMacro(n, record)) continue;
         bool ready = true;
@@ -242,13 +244,21 @@ void MainController::MenuTopWindow() {
     Desktop& desktop = platform_.desktop;
     const WindowId front = desktop.Foreground();
     const std::string program = ProgramOfWindow(desktop, front);
-    if (hotKeys_.TopWindowMembers(desktop.Title(front), program).empty()) {
+    const std::vector<int> members = hotKeys_.TopWindowMembers(desktop.Title(front), program);
+    if (members.empty()) {
         platform_.ui.DoAMessage("Warning",
                                 "There are no macros defined with a specific window title or "
                                 "program name that match the current top most active window.");
         return;
     }
-    // The menu of those macros comes with the popup menus of macros.
+    MacroRecord menu;
+    menu.Scope = kScopePopupMenu;
+    const int show = settings_.SystemMenu >= 1 && settings_.SystemMenu <= 3 ? settings_.SystemMenu : 3;
+    menu.SetMenuOptions(' ', static_cast<char>('0' + show), '2');
+    menu.MenuItems.assign(members.begin(), members.end());
+    player_.Windows().SetTarget(front);
+    host_.Trace("top window menu of " + std::to_string(members.size()));
+    hotKeys_.RunMenu(menu);
 }
 
 void MainController::StartClearTimer() {

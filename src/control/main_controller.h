@@ -29,6 +29,7 @@
 #include "store/settings.h"
 #include "triggers/hot_key_runner.h"
 #include "triggers/quillets.h"
+#include "triggers/remapper.h"
 #include "triggers/scheduler.h"
 
 namespace tavrin {
@@ -111,6 +112,11 @@ public:
     // One character of a second copy's command line; 0 ends it.
     void OnStartRequest(int character);
 
+    // The keyboard remapper, whose hook "Restore &Keyboard Hooks" reinstalls.
+    void SetRemapper(Remapper* remapper) { remapper_ = remapper; }
+    // The window popup menus of macros are shown in.
+    void SetMenuWindow(MenuWindow* window) { hotKeys_.SetMenuWindow(window); }
+
     // Brings the program up unless a pause, a popup menu or a capture forbids.
     void ActivateMe() override;
     // A macro waits in a pause dialog or a popup menu of macros is shown:
@@ -161,6 +167,7 @@ private:
     StartupRequest request_;
     std::string startupNickname_;
     HookHandles hooks_;
+    Remapper* remapper_ = nullptr;
     int current_ = 0;  // while a timed, window or nickname start plays
     CaptureController* capture_ = nullptr;
     bool capsLockOn_ = false;  // as the hook library last reported it

@@ -4,6 +4,7 @@
 
 #include "hooklib/input_watch.h"
 #include "hooklib/process_watch.h"
+#include "hooklib/remap_hook.h"
 
 namespace tavrin {
 namespace {
@@ -42,7 +43,7 @@ struct HookThread::State {
     InputWatch watch;
     ProcessWatch programs;
     std::map<uint32_t, HookKind> tokens;
-    int users[3] = {};
+    int users[4] = {};
     HHOOK keyboard = nullptr;
     HHOOK mouse = nullptr;
     HWINEVENTHOOK window = nullptr;
@@ -93,6 +94,8 @@ bool Hook(HookThread::State& s, HookKind kind) {
         s.programs.Reset();
         s.programTimer = SetTimer(nullptr, 0, kProgramsInterval, nullptr);
         return true;
+    case HookKind::Remap:
+        return InstallRemapHook(s.module);
     }
     return false;
 }
@@ -113,6 +116,9 @@ void Unhook(HookThread::State& s, HookKind kind) {
         KillTimer(nullptr, s.foregroundTimer);
         KillTimer(nullptr, s.programTimer);
         s.foregroundTimer = s.programTimer = 0;
+        break;
+    case HookKind::Remap:
+        RemoveRemapHook();
         break;
     }
 }
@@ -220,7 +226,7 @@ void HookThread::Loop(State& state) {
             DispatchMessageA(&msg);
         }
     }
-    for (HookKind kind : {HookKind::Keyboard, HookKind::Mouse, HookKind::Window})
+    for (HookKind kind : {HookKind::Keyboard, HookKind::Mouse, HookKind::Window, HookKind::Remap})
         if (state.users[static_cast<int>(kind)] > 0) Unhook(state, kind);
     g_state = nullptr;
     heldKeys_.store(0);

@@ -16,7 +16,7 @@
 
 namespace tavrin {
 
-enum class HookKind { Keyboard, Mouse, Window };
+enum class HookKind { Keyboard, Mouse, Window, Remap };
 
 class HookThread {
 public:

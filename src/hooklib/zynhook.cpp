@@ -26,7 +26,7 @@ extern "C" {
 uint32_t ZynHookKeyboard(void) { return g_hooks.Install(HookKind::Keyboard); }
 uint32_t ZynHookMouse(void) { return g_hooks.Install(HookKind::Mouse); }
 uint32_t ZynHookCBT(void) { return g_hooks.Install(HookKind::Window); }
-uint32_t ZynHookSwap(void) { return 0; }
+uint32_t ZynHookSwap(void) { return g_hooks.Install(HookKind::Remap); }
 int ZynUnHook(uint32_t handle) { return g_hooks.Remove(handle) ? 1 : 0; }
 
 // Reserved4; Reserved14320 and IsNT; ButtonsSwapped.

@@ -23,8 +23,8 @@ ZYNHOOK_API uint32_t ZynHookKeyboard(void);
 ZYNHOOK_API uint32_t ZynHookMouse(void);
 // The window hook: window activations and changes of the running programs.
 ZYNHOOK_API uint32_t ZynHookCBT(void);
-// The key-remap hook: 0 until the keyboard remapper is built, so start-up
-// never installs it (no key is remapped).
+// The key-remap hook, which reads its tables from the shared remap block
+// "ZYTT1KGR" (the program creates the block first).
 ZYNHOOK_API uint32_t ZynHookSwap(void);
 // Removes the hook of a token; non-zero when the token named one.
 ZYNHOOK_API int ZynUnHook(uint32_t handle);

@@ -3,6 +3,7 @@
 #include "language/ansi_text.h"
 #include "platform/hook_protocol.h"
 #include "platform/virtual_keys.h"
+#include "triggers/macro_menu.h"
 
 namespace tavrin {
 
@@ -57,6 +58,7 @@ void HotKeyRunner::OnHotKey(uint32_t wParam, WindowId front) {
         RunMacro(static_cast<int>(wParam & 0xAFFF));
         return;
     }
+    menuX_ = -1;
     const bool capsLock = (wParam & kCapsLockBit) != 0;
     const uint16_t code = static_cast<uint16_t>(wParam & ~kCapsLockBit);
     if (pauseOpen_) {
@@ -146,13 +148,42 @@ void HotKeyRunner::SetInUse(bool on) {
     hooks_.ZynUpInUse(store_.Table());
 }
 
-void HotKeyRunner::RunMacro(int n, int erase) {
-    if (n <= 0 || player_.Running()) return;
-    current_ = n;
+void HotKeyRunner::RunMacro(int n, int erase) { RunMacroAt(n, erase, 0); }
+
+void HotKeyRunner::RunMenu(const MacroRecord& menu) {
+    const int chosen = ShowMenu(menu);
+    RunMacroAt(chosen, 0, 1);
+}
+
+int HotKeyRunner::ShowMenu(const MacroRecord& menu) {
+    if (menuWindow_ == nullptr) return -1;
+    MenuRequest request;
+    request.nickname = menu.Nickname;
+    request.style = MenuStyleOf(menu.MenuShow());
+    request.iconPixels = MenuIconPixels(menu.MenuIconSize());
+    request.rows = MenuRows(store_, MenuMembers(menu, store_.Table()), request.style);
+    request.rememberedX = menuX_;
+    const WindowId target = player_.Windows().Target();
+    menuOpen_ = true;
+    const int chosen = menuWindow_->ChooseMacro(request);
+    menuOpen_ = false;
+    if (target != 0) desktop_.Activate(target);
+    return chosen;
+}
+
+void HotKeyRunner::RunMacroAt(int n, int erase, int depth) {
     MacroRecord record;
-    if (!store_.ReadMacro(n, record)) return;
-    // Popup menus show their members; the menu comes with its own window.
-    if (record.Scope == kScopePopupMenu) return;
+    for (;; ++depth) {
+        if (n <= 0 || player_.Running()) return;
+        current_ = n;
+        if (!store_.ReadMacro(n, record)) return;
+        if (record.Scope != kScopePopupMenu) break;
+        if (depth >= kMaxMenuDepth) {
+            ui_.DoAMessage(kWarning, kMenuTooDeep);
+            return;
+        }
+        n = ShowMenu(record);
+    }
     SetInUse(true);
     for (int i = 0; i < erase; ++i) {
         input_.Key(vk::kBackspace, false);
@@ -191,7 +222,7 @@ std::vector<int> HotKeyRunner::TopWindowMembers(const std::string& title,
     const std::string upperTitle = UpperCase(title);
     const std::string upperProgram = UpperCase(program);
     std::vector<int> members;
-    for (int n = 1; n <= t.MacroCount() && members.size() < kMaxTopWindowMembers; ++n) {
+    for (int n = 1; n <= t.MacroCount() && members.size() < kMaxMenuMembers; ++n) {
         const std::string scope = UpperCase(t.ScopeNameOf(n));
         if ((t.ScopeOf(n) == kScopeWindow && Contains(upperTitle, scope)) ||
             (t.ScopeOf(n) == kScopeProgram && Contains(upperProgram, scope)))

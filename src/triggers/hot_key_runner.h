@@ -9,6 +9,7 @@
 #include "platform/desktop.h"
 #include "platform/hook_library.h"
 #include "platform/input.h"
+#include "platform/menu_window.h"
 #include "platform/playback_ui.h"
 #include "playback/player.h"
 #include "store/macro_store.h"
@@ -33,8 +34,6 @@ public:
 
 class HotKeyRunner {
 public:
-    static constexpr int kMaxTopWindowMembers = 36;
-
     HotKeyRunner(MacroStore& store, HookLibrary& hooks, Player& player, Input& input,
                  Desktop& desktop, PlaybackUi& ui, HotKeyHost& host);
 
@@ -58,8 +57,14 @@ public:
     // in its title and Program macros whose scope is in its program's name.
     std::vector<int> TopWindowMembers(const std::string& title, const std::string& program) const;
 
-    // Set by the popup menus of macros while one is on screen (they are not
-    // built yet, so nothing sets it so far).
+    // The window popup menus of macros are shown in; none shows no menu.
+    void SetMenuWindow(MenuWindow* window) { menuWindow_ = window; }
+    // Shows a popup-menu record (a menu macro or one built on the fly) and
+    // plays the member chosen; a member that is a menu opens in turn.
+    void RunMenu(const MacroRecord& menu);
+    // A right click on a menu's tray icon: the next menu opens at x.
+    void SetMenuPosition(int x) { menuX_ = x; }
+    // Set while a popup menu of macros is on screen: no other trigger runs.
     void SetMenuOpen(bool open) { menuOpen_ = open; }
     bool MenuOpen() const { return menuOpen_; }
     void SetPauseOpen(bool open) { pauseOpen_ = open; }
@@ -71,6 +76,11 @@ private:
     // The first system macro of a code, or 0.
     int SystemMacro(uint16_t code) const;
     void SetInUse(bool on);
+    // Shows a menu with the menu-open flag set and brings the target window
+    // back to the front; the chosen macro number, or -1.
+    int ShowMenu(const MacroRecord& menu);
+    // Plays macro n; a menu opens, up to kMaxMenuDepth - depth deep.
+    void RunMacroAt(int n, int erase, int depth);
 
     MacroStore& store_;
     HookLibrary& hooks_;
@@ -79,7 +89,9 @@ private:
     Desktop& desktop_;
     PlaybackUi& ui_;
     HotKeyHost& host_;
+    MenuWindow* menuWindow_ = nullptr;
     bool menuOpen_ = false;
+    int menuX_ = -1;
     bool pauseOpen_ = false;
     int current_ = 0;
 };

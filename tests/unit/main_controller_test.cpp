@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "fakes/fake_menu_window.h"
 #include "platform/hook_protocol.h"
 #include "playback_rig.h"
 #include "store/bytes.h"
@@ -243,6 +244,39 @@ TEST_F(MainControllerTest, TogglingAMacroRefreshesTheListAndTheSchedule) {
     EXPECT_TRUE(controller.MayStartScreenSaver());
     controller.ToggleActive(2, 1);
     EXPECT_FALSE(controller.MayStartScreenSaver()) << "an active timed macro keeps it off";
+}
+
+TEST_F(MainControllerTest, TheTopWindowMenuPlaysAWindowMacroIntoThatWindowAndBlocksTheOthers) {
+    Load({Macro("w", kHotKeyNone, kScopeWindow, "notepad"), Macro("g"),
+          Macro("t", kHotKeyWindowTitle, kScopeGlobal, "notepad")});
+    FakeMenuWindow menus;
+    controller.SetMenuWindow(&menus);
+    const WindowId notepad = desktop.Add("Untitled - Notepad");
+    desktop.front = notepad;
+    settings.SystemMenu = 3;
+    menus.choices = {0};
+    menus.whileOpen = [&] {
+        desktop.front = desktop.Add("Choose A Macro");
+        controller.ActivateMe();
+        controller.OnWindowActivated(notepad);  // its Window Title macro waits
+        controller.OnStartRequest('/');
+    };
+    constexpr uint16_t kCtrlAltShiftZ = 265;  // system macro 4
+    controller.OnHotKey(kCtrlAltShiftZ, notepad);
+    ASSERT_EQ(menus.shown.size(), 1u);
+    ASSERT_EQ(menus.shown[0].rows.size(), 1u) << "Window macros of the front window only";
+    EXPECT_EQ(menus.shown[0].rows[0].text, "w");
+    EXPECT_EQ(menus.shown[0].style, MenuStyle::NicknameAndScope);
+    EXPECT_EQ(menus.shown[0].iconPixels, 32);
+    EXPECT_EQ(host.calls, Strings{}) << "not brought up while the menu is shown";
+    EXPECT_EQ(desktop.front, notepad);
+    EXPECT_EQ(TypedKeys(input.events), "w");
+    EXPECT_EQ(store.Table().Byte(table::InUse), 1) << "played as a hook-triggered macro";
+
+    desktop.front = desktop.Add("Calculator");
+    controller.OnHotKey(kCtrlAltShiftZ, desktop.front);
+    EXPECT_EQ(menus.shown.size(), 1u);
+    EXPECT_EQ(ui.messages.back().substr(0, 40), "Warning: There are no macros defined wit");
 }
 
 }  // namespace

@@ -38,6 +38,13 @@ text-box                        | Notes             | play notes                
 notice-repeat-error             | Repeat Error      | play unended              | keys "Repeat Error" Return
 notice-launch-error             | Launch Error      | play launcher             | keys "Launch Error" Return
 video-clip-player               | Video Clip Player | play clip                 | keys "Video Clip Player" Escape
+choose-a-macro                  | Choose A Macro    | keys "Tavrin 99 (KELDA)" ctrl+alt+m | keys "Choose A Macro" Escape
+choose-a-macro-two-lists        | Choose A Macro    | keys "Tavrin 99 (KELDA)" ctrl+alt+e | keys "Choose A Macro" Escape
+choose-a-macro-icons            | Choose A Macro    | keys "Tavrin 99 (KELDA)" ctrl+alt+i | keys "Choose A Macro" Escape
+remap                           | Keyboard Remapper | menu r                    | keys "Keyboard Remapper" Escape
+select-character                | Select Character  | menu r; keys "Keyboard Remapper" alt+l F2 | keys "Select Character" Escape; keys "Keyboard Remapper" Escape
+system-hot-keys                 | System Hot Keys   | keys "Tavrin 99 (KELDA)" Home; menu m m | press "System Hot Keys" "&Cancel"
+message-hot-key-in-use          | Error             | keys "Tavrin 99 (KELDA)" Home; menu m m; keys "System Hot Keys" ctrl+alt+m | keys Error Return; press "System Hot Keys" "&Cancel"
 '
 
 # The pattern for xdotool search --name of the title $1, exactly.
@@ -114,6 +121,11 @@ add_macro ask 30000 '<PROMPTREP><ENDREP>'
 add_macro notes 30000 '<TBOX:<HEAD:Notes>A text box shown by a macro.>'
 add_macro unended 30000 '<REPEAT:0002>'
 add_macro launcher 30000 '<LAUNCH:C:\tavrin\NOSUCH.EXE>'
+# Popup menus of the macros above (5 .. 9): Ctrl+Alt+M, E (19 members, the
+# first part of each) and I (icons).
+add_macro Tools 156 "" "menu=5,6,7,8,9"
+add_macro Many 148 "" "menu=5,6,7,8,9,5,6,7,8,9,5,6,7,8,9,5,6,7,8" show=1
+add_macro Icons 152 "" "menu=5,6,7,8,9,10,11" show=22
 add_macro clip 30000 '<AVII:C:\tavrin\CLIP.AVI>'
 # A recent file that is gone, for its message.
 printf '[Misc]\r\nLast File 1=C:\\tavrin\\GONE.ZYN\r\n' >"$WINDOWS_DIR/KELDA.INI"

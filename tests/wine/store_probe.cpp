@@ -8,7 +8,9 @@
 // that need macros; a macro text "@<path>" is read from that file, bytes as
 // they are (CR LF kept), for long texts and texts with line breaks or
 // characters beyond ASCII; the named values set "quillet", "sched" (the
-// schedule kind) and "minutes";
+// schedule kind) and "minutes"; "menu=5,6,7" makes it a popup menu of those
+// macros (shown as nickname and scope unless "show" gives another style,
+// and its second character, if any, the icon size '0' .. '4');
 //   store_probe list <macro file>
 // prints "number nickname|hot key|active" for every macro;
 //   store_probe record <macro file> <n> text|quillet
@@ -84,7 +86,19 @@ bool NamedValue(const std::string& arg, tavrin::MacroRecord& r) {
     if (name == "quillet") r.QuilletName = value;
     else if (name == "sched") r.SchedKind = static_cast<int16_t>(std::stoi(value));
     else if (name == "minutes") r.SchedMinutes = static_cast<uint16_t>(std::stoi(value));
-    else return false;
+    else if (name == "menu") {
+        r.Scope = tavrin::kScopePopupMenu;
+        r.IconFile = "MENU";
+        if (r.QuilletName.size() != 3) r.SetMenuOptions('N', '3', '0');
+        for (size_t at = 0; at < value.size();) {
+            size_t end = value.find(',', at);
+            if (end == std::string::npos) end = value.size();
+            r.MenuItems.push_back(static_cast<uint16_t>(std::stoi(value.substr(at, end - at))));
+            at = end + 1;
+        }
+    } else if (name == "show") {
+        r.SetMenuOptions('N', value.empty() ? '3' : value[0], value.size() > 1 ? value[1] : '0');
+    } else return false;
     return true;
 }
 
