@@ -84,6 +84,9 @@ LRESULT TMainWin::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
                 HideProgram();
             }
             break;
+        case WM_SETFOCUS:  // the keys go to the macro list
+            SetFocus(list_.Handle());
+            return 0;
         case WM_ACTIVATEAPP:
             if (!wParam) AppDeactivate();
             break;
@@ -225,6 +228,7 @@ void TMainWin::OnCommand(int id) {
         {kMenuActivate, &TMainWin::MenuActivateClick},
         {kMenuRemap, &TMainWin::MenuRemapClick},
         {kMenuRename, &TMainWin::MenuRenameClick},
+        {kMenuModifyDirectly, &TMainWin::MenuModifyDirectlyClick},
     };
     for (const Command& c : commands) {
         if (c.id == id) return (this->*c.handler)();

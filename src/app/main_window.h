@@ -85,6 +85,8 @@ private:
     void MenuRemapClick();
     // "Rena&me Macro" (main_window_system_keys.cpp).
     void MenuRenameClick();
+    // "Modify &Directly" (main_window_build_menu.cpp).
+    void MenuModifyDirectlyClick();
 
     AppContext& app_;
     MainController controller_;
