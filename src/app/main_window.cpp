@@ -15,6 +15,7 @@ namespace {
 constexpr const char* kClassName = "TMainWin";
 constexpr UINT kMsgTrayIcon = WM_APP + 1;
 constexpr UINT kMainTrayIcon = 1;
+constexpr UINT kMsgMenuTrayIcon = WM_APP + 3;
 
 ControllerPlatform PlatformOf(AppContext& app) {
     return {app.input,    app.desktop, app.fileSystem, app.files, app.clipboard, app.pump,
@@ -54,6 +55,7 @@ bool TMainWin::Create(HINSTANCE instance) {
     menu_.Load(hwnd_);
     tray_.Create(hwnd_, kMainTrayIcon, kMsgTrayIcon, "Tavrin 99");
     app_.playbackUi.onRunning = [this](bool running) { tray_.SetRunning(running); };
+    menuTrays_.SetOwner(hwnd_, kMsgMenuTrayIcon);
     FormResize();
     return true;
 }
@@ -109,6 +111,14 @@ LRESULT TMainWin::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         case kMsgTrayIcon:
             OnTrayIcon(lParam);
+            return 0;
+        case kMsgMenuTrayIcon:
+            // A right click opens the menu beside it; a left click does nothing.
+            if (lParam == WM_RBUTTONUP) {
+                POINT click;
+                GetCursorPos(&click);
+                controller_.OnMenuTrayClick(MenuTrayIcons::MacroOfIcon(wParam), click.x);
+            }
             return 0;
         case WM_CLOSE:
             FormClose();
@@ -182,6 +192,7 @@ void TMainWin::FormClose() {
         app_.settings.MainHeight = r.bottom - r.top;
     }
     tray_.Show(false);
+    menuTrays_.Clear();
     if (onClosing) onClosing();
     DestroyWindow(hwnd_);
 }

@@ -11,6 +11,7 @@
 #include "app/app_context.h"
 #include "app/macro_list_view.h"
 #include "app/main_menu.h"
+#include "app/menu_tray_icons.h"
 #include "app/tray_icon.h"
 #include "control/main_controller.h"
 #include "startup/command_line.h"
@@ -94,6 +95,7 @@ private:
     MacroListView list_;
     MainMenu menu_;
     TrayIcon tray_;
+    MenuTrayIcons menuTrays_;
     StartOptions options_;
     bool closing_ = false;
 };

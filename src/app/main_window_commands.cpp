@@ -26,6 +26,7 @@ void TMainWin::DoCaption() {
 void TMainWin::RefreshMacroList() {
     list_.Fill(app_.store);
     SetRowCommands();
+    menuTrays_.Rebuild(app_.store);
 }
 
 // The commands on the selected macro follow the selection.

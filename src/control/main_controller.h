@@ -111,6 +111,9 @@ public:
 
     // The keyboard remapper, whose hook "Restore &Keyboard Hooks" reinstalls.
     void SetRemapper(Remapper* remapper) { remapper_ = remapper; }
+    // A right click at x on the tray icon of popup menu n: the menu opens
+    // at the bottom of the screen there, for the window active before.
+    void OnMenuTrayClick(int n, int x);
     // The window popup menus of macros are shown in.
     void SetMenuWindow(MenuWindow* window) { hotKeys_.SetMenuWindow(window); }
 
@@ -161,6 +164,7 @@ private:
     std::string startupNickname_;
     HookHandles hooks_;
     Remapper* remapper_ = nullptr;
+    WindowId lastActive_ = 0;  // the last activated window with a title
     int current_ = 0;  // while a timed, window or nickname start plays
     bool capsLockOn_ = false;  // as the hook library last reported it
 };

@@ -220,5 +220,19 @@ TEST_F(PopupMenuTest, ATrayClickPositionHoldsUntilTheNextHotKey) {
     EXPECT_EQ(menus.shown[1].rememberedX, -1) << "a hot key forgets it";
 }
 
+TEST_F(PopupMenuTest, AtMostFifteenMenusGoToTheTray) {
+    const int a = Add("a");
+    std::vector<int> inTray;
+    for (int i = 0; i < 17; ++i) {
+        const int menu = AddMenu("menu " + std::to_string(i), {static_cast<uint16_t>(a)});
+        MacroRecord r;
+        ASSERT_TRUE(store.ReadMacro(menu, r));
+        r.SetMenuOptions(i % 5 == 4 ? 'N' : 'Y', '3', '0');
+        store.WriteMacro(menu, r);
+        if (i % 5 != 4 && inTray.size() < kMaxTrayMenus) inTray.push_back(menu);
+    }
+    EXPECT_EQ(TrayMenus(store), inTray);
+}
+
 }  // namespace
 }  // namespace tavrin

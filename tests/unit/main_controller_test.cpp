@@ -279,5 +279,28 @@ TEST_F(MainControllerTest, TheTopWindowMenuPlaysAWindowMacroIntoThatWindowAndBlo
     EXPECT_EQ(ui.messages.back().substr(0, 40), "Warning: There are no macros defined wit");
 }
 
+TEST_F(MainControllerTest, ARightClickOnAMenusTrayIconOpensItBesideTheClickForTheWindowBefore) {
+    MacroRecord menu;
+    menu.Nickname = "Tray";
+    menu.Scope = kScopePopupMenu;
+    menu.SetMenuOptions('Y', '3', '0');
+    menu.MenuItems = {1};
+    menu.IconFile = "MENU";
+    menu.HotKey = kHotKeyNone;
+    Load({Macro("a", kHotKeyNone), menu});
+    FakeMenuWindow menus;
+    controller.SetMenuWindow(&menus);
+    menus.choices = {0};
+    const WindowId notepad = desktop.Add("Untitled - Notepad");
+    controller.OnWindowActivated(notepad);
+    desktop.front = desktop.Add("");  // the task bar
+    controller.OnWindowActivated(desktop.front);
+    controller.OnMenuTrayClick(2, 900);
+    ASSERT_EQ(menus.shown.size(), 1u);
+    EXPECT_EQ(menus.shown[0].rememberedX, 900);
+    EXPECT_EQ(desktop.front, notepad) << "the member plays into the window active before";
+    EXPECT_EQ(TypedKeys(input.events), "a");
+}
+
 }  // namespace
 }  // namespace tavrin
