@@ -7,6 +7,7 @@
 
 #include "fakes/fake_menu_window.h"
 #include "platform/hook_protocol.h"
+#include "platform/remap_block.h"
 #include "playback_rig.h"
 #include "store/bytes.h"
 #include "triggers/schedule.h"
@@ -300,6 +301,23 @@ TEST_F(MainControllerTest, ARightClickOnAMenusTrayIconOpensItBesideTheClickForTh
     EXPECT_EQ(menus.shown[0].rememberedX, 900);
     EXPECT_EQ(desktop.front, notepad) << "the member plays into the window active before";
     EXPECT_EQ(TypedKeys(input.events), "a");
+}
+
+TEST_F(MainControllerTest, RestoringTheKeyboardHooksReinstallsARemapHookInUse) {
+    class Block : public RemapBlock {
+    public:
+        void PutTables(const RemapTables&) override {}
+        void PutHook(uint32_t) override {}
+    } block;
+    Remapper remapper(files, hooks, messages, block);
+    RemapTables aToB = DefaultRemapTables();
+    aToB[26] = 'b';
+    remapper.Change(aToB);
+    controller.SetRemapper(&remapper);
+    hooks.calls.clear();
+    controller.RestoreKeyboardHooks();
+    EXPECT_EQ(hooks.calls, (Strings{"ZynUnHook 0", "ZynHookKeyboard", "ZynUpKeyHook count=0",
+                                    "ZynUnHook 104", "ZynHookSwap"}));
 }
 
 }  // namespace
