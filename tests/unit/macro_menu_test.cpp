@@ -234,5 +234,15 @@ TEST_F(PopupMenuTest, AtMostFifteenMenusGoToTheTray) {
     EXPECT_EQ(TrayMenus(store), inTray);
 }
 
+TEST_F(PopupMenuTest, AQuilletsAbbreviationIsErasedBeforeItsMenuShows) {
+    const int a = Add("a");
+    const int menu = AddMenu("Quillet menu", {static_cast<uint16_t>(a)});
+    size_t eventsWhileOpen = 0;
+    menus.whileOpen = [&] { eventsWhileOpen = input.events.size(); };
+    runner.RunMacro(menu, 2);
+    EXPECT_EQ(eventsWhileOpen, 4u) << "two backspaces down and up";
+    EXPECT_TRUE(TypedKeys(input.events).empty()) << "cancelled: nothing more";
+}
+
 }  // namespace
 }  // namespace tavrin
