@@ -18,6 +18,7 @@ namespace {
 constexpr const char* kClassName = "TMainWin";
 constexpr UINT kMsgTrayIcon = WM_APP + 1;
 constexpr UINT kMainTrayIcon = 1;
+constexpr UINT kMsgMenuTrayIcon = WM_APP + 3;
 
 HICON SmallIcon(int id) {
     return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id),
@@ -71,6 +72,7 @@ bool TMainWin::Create(HINSTANCE instance) {
     app_.playbackUi.onRunning = [this](bool running) { tray_.SetRunning(running); };
     capture_.Create(hwnd_);
     controller_.SetCapture(&capture_.Controller());
+    menuTrays_.SetOwner(hwnd_, kMsgMenuTrayIcon);
     FormResize();
     return true;
 }
@@ -102,6 +104,9 @@ LRESULT TMainWin::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
                 HideProgram();
             }
             break;
+        case WM_SETFOCUS:  // the keys go to the macro list
+            SetFocus(list_.Handle());
+            return 0;
         case WM_ACTIVATEAPP:
             if (!wParam) AppDeactivate();
             break;
@@ -139,6 +144,14 @@ LRESULT TMainWin::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         case kMsgTrayIcon:
             OnTrayIcon(lParam);
+            return 0;
+        case kMsgMenuTrayIcon:
+            // A right click opens the menu beside it; a left click does nothing.
+            if (lParam == WM_RBUTTONUP) {
+                POINT click;
+                GetCursorPos(&click);
+                controller_.OnMenuTrayClick(MenuTrayIcons::MacroOfIcon(wParam), click.x);
+            }
             return 0;
         case WM_CLOSE:
             FormClose();
@@ -208,6 +221,7 @@ void TMainWin::FormClose() {
         app_.settings.MainHeight = r.bottom - r.top;
     }
     tray_.Show(false);
+    menuTrays_.Clear();
     if (onClosing) onClosing();
     DestroyWindow(hwnd_);
 }
@@ -264,6 +278,7 @@ void TMainWin::OnCommand(int id) {
         {kTrayTerminate, &TMainWin::TrayTerminateClick},
         {kMenuRemap, &TMainWin::MenuRemapClick},
         {kMenuRename, &TMainWin::MenuRenameClick},
+        {kMenuModifyDirectly, &TMainWin::MenuModifyDirectlyClick},
     };
     for (const Command& c : commands) {
         if (c.id == id) return (this->*c.handler)();

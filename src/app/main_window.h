@@ -9,11 +9,12 @@
 #include <string>
 
 #include "app/app_context.h"
+#include "app/capture_frame.h"
 #include "app/letter_panel.h"
 #include "app/macro_icons.h"
-#include "app/capture_frame.h"
 #include "app/macro_list_view.h"
 #include "app/main_menu.h"
+#include "app/menu_tray_icons.h"
 #include "app/speed_bar.h"
 #include "app/tray_icon.h"
 #include "app/wizard_page.h"
@@ -123,6 +124,8 @@ private:
     void MenuRemapClick();
     // "Rena&me Macro" (main_window_system_keys.cpp).
     void MenuRenameClick();
+    // "Modify &Directly" (main_window_build_menu.cpp).
+    void MenuModifyDirectlyClick();
 
     AppContext& app_;
     MainController controller_;
@@ -131,6 +134,7 @@ private:
     MacroListView list_;
     MainMenu menu_;
     TrayIcon tray_;
+    MenuTrayIcons menuTrays_;
     StartOptions options_;
     bool closing_ = false;
     bool terminating_ = false;  // the tray menu's terminate: no hiding while closing

@@ -27,6 +27,7 @@ void TMainWin::DoCaption() {
 void TMainWin::RefreshMacroList() {
     list_.Fill();
     SetRowCommands();
+    menuTrays_.Rebuild(app_.store);
 }
 
 void TMainWin::SetRowCommands() {

@@ -23,6 +23,7 @@ void TMainWin::MenuRenameClick() {
     }
     app_.settings.SystemMenu = form.SystemMenu();
     SaveSettings(app_.profile, app_.settings);
+    Trace("system hot keys saved");
 }
 
 }  // namespace tavrin

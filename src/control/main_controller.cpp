@@ -1,6 +1,7 @@
 #include "control/main_controller.h"
 
 #include "language/ansi_text.h"
+#include "platform/hook_protocol.h"
 #include "store/activate_toggle.h"
 #include "triggers/front_program.h"
 #include "triggers/hot_key_flags.h"
@@ -163,6 +164,7 @@ void MainController::OnAbort() {
 }
 
 void MainController::OnWindowActivated(WindowId window) {
+    if (!hotKeys_.MenuOpen() && !platform_.desktop.Title(window).empty()) lastActive_ = window;
     for (int n : tavrin::OnWindowActivated(store_, platform_.hooks, platform_.desktop, window)) {
         MacroRecord record;
         if (player_.Running() || hotKeys_.MenuOpen() || !store_.ReadMacro(n, record)) continue;
@@ -259,6 +261,12 @@ void MainController::MenuTopWindow() {
     player_.Windows().SetTarget(front);
     host_.Trace("top window menu of " + std::to_string(members.size()));
     hotKeys_.RunMenu(menu);
+}
+
+void MainController::OnMenuTrayClick(int n, int x) {
+    player_.Windows().SetTarget(lastActive_);
+    hotKeys_.SetMenuPosition(x);
+    hotKeys_.OnHotKey(kTrayMenuBit | static_cast<uint32_t>(n), lastActive_);
 }
 
 void MainController::StartClearTimer() {

@@ -114,6 +114,9 @@ public:
 
     // The keyboard remapper, whose hook "Restore &Keyboard Hooks" reinstalls.
     void SetRemapper(Remapper* remapper) { remapper_ = remapper; }
+    // A right click at x on the tray icon of popup menu n: the menu opens
+    // at the bottom of the screen there, for the window active before.
+    void OnMenuTrayClick(int n, int x);
     // The window popup menus of macros are shown in.
     void SetMenuWindow(MenuWindow* window) { hotKeys_.SetMenuWindow(window); }
 
@@ -168,6 +171,7 @@ private:
     std::string startupNickname_;
     HookHandles hooks_;
     Remapper* remapper_ = nullptr;
+    WindowId lastActive_ = 0;  // the last activated window with a title
     int current_ = 0;  // while a timed, window or nickname start plays
     CaptureController* capture_ = nullptr;
     bool capsLockOn_ = false;  // as the hook library last reported it

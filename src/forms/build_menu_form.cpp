@@ -16,7 +16,7 @@ constexpr size_t kIconFileChars = 12;
 
 }  // namespace
 
-BuildMenuForm::BuildMenuForm(MacroStore& store, int n) : store_(store), isNew_(n <= 0) {
+BuildMenuForm::BuildMenuForm(MacroStore& store, int n) : store_(store), n_(n), isNew_(n <= 0) {
     MacroRecord menu;
     if (!isNew_ && store.ReadMacro(n, menu)) {
         nickname = oldNickname_ = menu.Nickname;
@@ -27,10 +27,10 @@ BuildMenuForm::BuildMenuForm(MacroStore& store, int n) : store_(store), isNew_(n
         members_ = MenuMembers(menu, store.Table());
     }
     const MacroTable& t = store.Table();
-    for (int n = 1; n <= t.MacroCount(); ++n) {
-        if (t.ScopeOf(n) == kScopeSystem) continue;
-        if (std::find(members_.begin(), members_.end(), n) != members_.end()) continue;
-        available_.push_back(n);
+    for (int k = 1; k <= t.MacroCount(); ++k) {
+        if (t.ScopeOf(k) == kScopeSystem || k == n_) continue;  // nor the menu itself
+        if (std::find(members_.begin(), members_.end(), k) != members_.end()) continue;
+        available_.push_back(k);
     }
 }
 

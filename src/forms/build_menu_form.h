@@ -56,6 +56,7 @@ private:
     void PutBack(int n);
 
     MacroStore& store_;
+    int n_;  // the menu's own macro number, 0 for a new one
     std::vector<int> available_;
     std::vector<int> members_;
     bool isNew_;

@@ -1,6 +1,6 @@
 #pragma once
-// The library's hook thread. The low-level keyboard and mouse hooks and the
-// window hook are installed on this thread, and its message loop runs their
+// The library's hook thread. The low-level keyboard and mouse hooks, the
+// key-remap hook and the window hook are installed on this thread, and its message loop runs their
 // callbacks, so a busy program thread can never make Windows drop a late
 // hook. The window hook is a foreground event hook plus timers that look at
 // the window in front (Wine reports no foreground changes of other processes

@@ -182,18 +182,26 @@ void HotKeyRunner::RunMacroAt(int n, int erase, int depth) {
             ui_.DoAMessage(kWarning, kMenuTooDeep);
             return;
         }
+        // A Quillet's abbreviation goes before its menu is shown, chosen
+        // from or not.
+        Erase(erase);
+        erase = 0;
         n = ShowMenu(record);
     }
     SetInUse(true);
-    for (int i = 0; i < erase; ++i) {
-        input_.Key(vk::kBackspace, false);
-        input_.Key(vk::kBackspace, true);
-    }
-    if (erase > 0) player_.PauseForNoSpeed(0.1);
+    Erase(erase);
     player_.IntoProgram(record.MacroText);
     input_.Key(kEndMarkerKey, false);
     input_.Key(kEndMarkerKey, true);
     host_.StartClearTimer();
+}
+
+void HotKeyRunner::Erase(int characters) {
+    for (int i = 0; i < characters; ++i) {
+        input_.Key(vk::kBackspace, false);
+        input_.Key(vk::kBackspace, true);
+    }
+    if (characters > 0) player_.PauseForNoSpeed(0.1);
 }
 
 void HotKeyRunner::OnInUseCleared() { store_.Table().SetByte(table::InUse, 0); }

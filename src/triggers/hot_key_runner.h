@@ -79,6 +79,8 @@ private:
     // Shows a menu with the menu-open flag set and brings the target window
     // back to the front; the chosen macro number, or -1.
     int ShowMenu(const MacroRecord& menu);
+    // A Quillet's typed abbreviation erased with backspaces.
+    void Erase(int characters);
     // Plays macro n; a menu opens, up to kMaxMenuDepth - depth deep.
     void RunMacroAt(int n, int erase, int depth);
 

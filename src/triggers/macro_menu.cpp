@@ -22,6 +22,15 @@ std::vector<int> MenuMembers(const MacroRecord& menu, const MacroTable& table) {
     return members;
 }
 
+std::vector<int> TrayMenus(const MacroStore& store) {
+    std::vector<int> menus;
+    for (int n = 1; n <= store.MacroCount() && menus.size() < kMaxTrayMenus; ++n) {
+        if (store.Table().ScopeOf(n) == kScopePopupMenu && store.QuilletOf(n).substr(0, 1) == "Y")
+            menus.push_back(n);
+    }
+    return menus;
+}
+
 char MenuLabel(size_t i) {
     return i < 10 ? static_cast<char>('0' + i) : static_cast<char>('A' + (i - 10));
 }

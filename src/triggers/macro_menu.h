@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "store/macro_record.h"
+#include "store/macro_store.h"
 #include "store/macro_table.h"
 
 namespace tavrin {
@@ -55,6 +56,11 @@ struct MenuLayout {
 constexpr size_t kMembersPerList = 18;
 constexpr int kIconsPerRow = 9;
 MenuLayout LayoutMenu(MenuStyle style, size_t members, int iconPixels);
+
+// The popup menus that have a tray icon of their own ("&Place in System
+// Tray"), in table order, at most 15.
+constexpr size_t kMaxTrayMenus = 15;
+std::vector<int> TrayMenus(const MacroStore& store);
 
 struct ScreenRect {
     int left = 0;

@@ -125,6 +125,10 @@ void ChooseMacroDialog::FillList(int id, size_t first, size_t last, int width, i
 void ChooseMacroDialog::AddIconButtons(int buttonSize) {
     const int s = request_.iconPixels;
     HINSTANCE instance = GetModuleHandleA(nullptr);
+    // Each button's hint is its member's nickname.
+    HWND tips = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                Handle(), nullptr, instance, nullptr);
     for (size_t i = 0; i < request_.rows.size(); ++i) {
         const MenuRow& row = request_.rows[i];
         HICON icon = nullptr;
@@ -144,6 +148,14 @@ void ChooseMacroDialog::AddIconButtons(int buttonSize) {
             x, y, buttonSize, buttonSize, Handle(),
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kChooseIconButton1 + i)), instance, nullptr);
         SendMessageA(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
+        TOOLINFOA tip{};
+        tip.cbSize = sizeof tip;
+        tip.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tip.hwnd = Handle();
+        tip.uId = reinterpret_cast<UINT_PTR>(button);
+        std::string text = row.nickname;
+        tip.lpszText = &text[0];
+        if (tips) SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tip));
     }
 }
 

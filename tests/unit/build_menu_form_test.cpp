@@ -75,6 +75,7 @@ TEST_F(BuildMenuFormTest, AnExistingMenuAndTheLimitOf36) {
     EXPECT_EQ(form.iconSize, '4');
     EXPECT_EQ(form.iconFile, "MENU") << "an icon file that is gone";
     EXPECT_EQ(form.Available().front(), 7);
+    EXPECT_EQ(form.Available().back(), 44) << "not the menu itself";
     while (form.CanAdd()) ASSERT_TRUE(form.Add(0).ok);
     EXPECT_EQ(form.Members().size(), kMaxMenuMembers);
     EXPECT_FALSE(form.Add(0).ok);

@@ -220,5 +220,29 @@ TEST_F(PopupMenuTest, ATrayClickPositionHoldsUntilTheNextHotKey) {
     EXPECT_EQ(menus.shown[1].rememberedX, -1) << "a hot key forgets it";
 }
 
+TEST_F(PopupMenuTest, AtMostFifteenMenusGoToTheTray) {
+    const int a = Add("a");
+    std::vector<int> inTray;
+    for (int i = 0; i < 17; ++i) {
+        const int menu = AddMenu("menu " + std::to_string(i), {static_cast<uint16_t>(a)});
+        MacroRecord r;
+        ASSERT_TRUE(store.ReadMacro(menu, r));
+        r.SetMenuOptions(i % 5 == 4 ? 'N' : 'Y', '3', '0');
+        store.WriteMacro(menu, r);
+        if (i % 5 != 4 && inTray.size() < kMaxTrayMenus) inTray.push_back(menu);
+    }
+    EXPECT_EQ(TrayMenus(store), inTray);
+}
+
+TEST_F(PopupMenuTest, AQuilletsAbbreviationIsErasedBeforeItsMenuShows) {
+    const int a = Add("a");
+    const int menu = AddMenu("Quillet menu", {static_cast<uint16_t>(a)});
+    size_t eventsWhileOpen = 0;
+    menus.whileOpen = [&] { eventsWhileOpen = input.events.size(); };
+    runner.RunMacro(menu, 2);
+    EXPECT_EQ(eventsWhileOpen, 4u) << "two backspaces down and up";
+    EXPECT_TRUE(TypedKeys(input.events).empty()) << "cancelled: nothing more";
+}
+
 }  // namespace
 }  // namespace tavrin

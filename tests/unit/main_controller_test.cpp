@@ -7,6 +7,7 @@
 
 #include "fakes/fake_menu_window.h"
 #include "platform/hook_protocol.h"
+#include "platform/remap_block.h"
 #include "playback_rig.h"
 #include "store/bytes.h"
 #include "triggers/schedule.h"
@@ -277,6 +278,46 @@ TEST_F(MainControllerTest, TheTopWindowMenuPlaysAWindowMacroIntoThatWindowAndBlo
     controller.OnHotKey(kCtrlAltShiftZ, desktop.front);
     EXPECT_EQ(menus.shown.size(), 1u);
     EXPECT_EQ(ui.messages.back().substr(0, 40), "Warning: There are no macros defined wit");
+}
+
+TEST_F(MainControllerTest, ARightClickOnAMenusTrayIconOpensItBesideTheClickForTheWindowBefore) {
+    MacroRecord menu;
+    menu.Nickname = "Tray";
+    menu.Scope = kScopePopupMenu;
+    menu.SetMenuOptions('Y', '3', '0');
+    menu.MenuItems = {1};
+    menu.IconFile = "MENU";
+    menu.HotKey = kHotKeyNone;
+    Load({Macro("a", kHotKeyNone), menu});
+    FakeMenuWindow menus;
+    controller.SetMenuWindow(&menus);
+    menus.choices = {0};
+    const WindowId notepad = desktop.Add("Untitled - Notepad");
+    controller.OnWindowActivated(notepad);
+    desktop.front = desktop.Add("");  // the task bar
+    controller.OnWindowActivated(desktop.front);
+    controller.OnMenuTrayClick(2, 900);
+    ASSERT_EQ(menus.shown.size(), 1u);
+    EXPECT_EQ(menus.shown[0].rememberedX, 900);
+    EXPECT_EQ(desktop.front, notepad) << "the member plays into the window active before";
+    EXPECT_EQ(TypedKeys(input.events), "a");
+}
+
+TEST_F(MainControllerTest, RestoringTheKeyboardHooksReinstallsARemapHookInUse) {
+    class Block : public RemapBlock {
+    public:
+        void PutTables(const RemapTables&) override {}
+        void PutHook(uint32_t) override {}
+    } block;
+    Remapper remapper(files, hooks, messages, block);
+    RemapTables aToB = DefaultRemapTables();
+    aToB[26] = 'b';
+    remapper.Change(aToB);
+    controller.SetRemapper(&remapper);
+    hooks.calls.clear();
+    controller.RestoreKeyboardHooks();
+    EXPECT_EQ(hooks.calls, (Strings{"ZynUnHook 0", "ZynHookKeyboard", "ZynUpKeyHook count=0",
+                                    "ZynUnHook 104", "ZynHookSwap"}));
 }
 
 }  // namespace

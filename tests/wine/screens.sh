@@ -45,6 +45,8 @@ remap                           | Keyboard Remapper | menu r                    
 select-character                | Select Character  | menu r; keys "Keyboard Remapper" alt+l F2 | keys "Select Character" Escape; keys "Keyboard Remapper" Escape
 system-hot-keys                 | System Hot Keys   | keys "Tavrin 99 (KELDA)" Home; menu m m | press "System Hot Keys" "&Cancel"
 message-hot-key-in-use          | Error             | keys "Tavrin 99 (KELDA)" Home; menu m m; keys "System Hot Keys" ctrl+alt+m | keys Error Return; press "System Hot Keys" "&Cancel"
+build-macro-menu                | Build Macro Menu  | keys "Tavrin 99 (KELDA)" Home Down Down Down Down Down Down Down Down Down; menu m d | keys "Build Macro Menu" Escape
+message-no-macro-selected       | Error             | keys "Tavrin 99 (KELDA)" Home Down Down Down Down Down Down Down Down Down; menu m d; keys "Build Macro Menu" alt+a | keys Error Return; keys "Build Macro Menu" Escape
 '
 
 # The pattern for xdotool search --name of the title $1, exactly.
