@@ -37,6 +37,13 @@ message-invalid-numeric-value   | Error             | play ask; typed "Macro Rep
 text-box                        | Notes             | play notes                | keys Notes Return
 notice-repeat-error             | Repeat Error      | play unended              | keys "Repeat Error" Return
 notice-launch-error             | Launch Error      | play launcher             | keys "Launch Error" Return
+main-window-lettered            | Tavrin 99 (KELDA) | menu o a; keys Appearance alt+l Return; sleep 3 | -
+quick-wizards                   | Tavrin 99 (KELDA) | menu o a; keys Appearance alt+s Return; sleep 3; keys "Tavrin 99 (KELDA)" alt+q | -
+message-wizard-not-available    | Tavrin 99         | menu w t t                | keys "Tavrin 99" Return; keys "Tavrin 99 (KELDA)" alt+a
+sort-order                      | Sort Order        | menu m o                  | keys "Sort Order" Escape
+quick-info                      | Quick Info        | menu m q                  | keys "Quick Info" Escape
+user-manual-notice              | User Manual Notice | menu h t                 | keys "User Manual Notice" Escape
+message-tutorial-missing        | Error             | menu h t; keys "User Manual Notice" Return | keys Error Return
 '
 
 # The pattern for xdotool search --name of the title $1, exactly.
@@ -112,6 +119,12 @@ add_macro ask 30000 '<PROMPTREP><ENDREP>'
 add_macro notes 30000 '<TBOX:<HEAD:Notes>A text box shown by a macro.>'
 add_macro unended 30000 '<REPEAT:0002>'
 add_macro launcher 30000 '<LAUNCH:C:\tavrin\NOSUCH.EXE>'
+# The main window's list: a hot key, a Quillet, a timed, an inactive and a
+# window-scoped macro with a name too long for its cell.
+add_macro "Mail signature" 20000 'Regards' quillet=sig
+add_macro "Morning report" 10000 'report'
+add_macro "Old address" 144 'old' 1 "" 0 0
+add_macro "Budget totals" 288 'total' 2 "Budget 2027 - Quarterly Spreadsheet"
 # A recent file that is gone, for its message.
 printf '[Misc]\r\nLast File 1=C:\\tavrin\\GONE.ZYN\r\n' >"$WINDOWS_DIR/KELDA.INI"
 
