@@ -115,6 +115,10 @@ LRESULT TMainWin::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
                 return MAKELRESULT(0, MNC_CLOSE);
             }
             break;
+        case WM_SETFOCUS:
+            // The keys go to the list, where typing searches it.
+            if (!wizardsPage_) SetFocus(list_.Handle());
+            return 0;
         case WM_CTLCOLORSTATIC: {
             // The headings of the lettered panel lie on the page itself.
             const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
