@@ -5,6 +5,7 @@
 # macro; Quick Info tells a hot key and a timed macro; "&Place On Desktop"
 # makes a desktop link that plays its macro into Notepad; with "/S" the
 # tray icon "Tavrin 99" is shown. A column the user widens keeps its width.
+# In Browse Mode the buttons that change the macro file rest.
 . "$HERE/lib.sh"
 fresh_program_dir src/app/QORVIL.EXE src/hooklib/ZYNHOOK.DLL tests/wine/window_tool.exe \
     tests/wine/store_probe.exe tests/wine/ui_reader.exe
@@ -156,6 +157,21 @@ xdotool key p
 wait_for_windows "Error" || fail "a nickname of spaces was not refused"
 run_probe window_tool.exe press "Error" "OK"
 wait_for_windows "Error" 0 || fail "the refusal stays"
+# A desktop folder that cannot take the link: the failure is told, not
+# "DeskTop Icon Added.".
+folders='HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders'
+desktop=$(wine reg query "$folders" /v Desktop | tr -d '\r' | awk '/REG_SZ/ {sub(/.*REG_SZ[ \t]*/, ""); print}')
+wine reg add "$folders" /v Desktop /t REG_SZ /d 'C:\nosuch\Desktop' /f >/dev/null 2>&1
+row_click 1 13
+focus_window "$window" "$main"
+xdotool key alt+m
+sleep 0.5
+xdotool key p
+wait_for_windows "Error" || fail "a link that cannot be saved was not reported"
+run_probe ui_reader.exe texts "Error" | grep -q "could not be saved" || fail "the Error box does not say the link was not saved"
+run_probe window_tool.exe press "Error" "OK"
+wait_for_windows "Error" 0 || fail "the failure box stays"
+wine reg add "$folders" /v Desktop /t REG_SZ /d "$desktop" /f >/dev/null 2>&1
 row_click 1 9
 [ "$(selected_text | cut -d'|' -f2)" = "Say/Hi" ] || fail "row 9 is $(selected_text)"
 focus_window "$window" "$main"
@@ -192,3 +208,16 @@ rm -f "$TRACE"
 start_program /S
 wait_for_trace "hooks installed"
 wait_for_trace "tray icon shown: Tavrin 99" 5
+stop_started "$PROGRAM_PID"
+wait_for_exit "$PROGRAM_PID" || fail "the program in the tray did not end"
+PROGRAM_PID=""
+
+# "/B": Browse Mode says so in the caption, and the buttons that would change
+# the macro file rest.
+start_program /B
+wait_for_trace "hooks installed"
+main="Tavrin 99 (KELDA)    (Browse Mode)"
+wait_for_windows "$main" || fail "no \"(Browse Mode)\" in the caption"
+for caption in "&Add Macro" "R&emove Macro" "Cop&y Macro" "&Scripting Editor" "Re&name Macro"; do
+    [ "$(button "$caption")" = 0 ] || fail "\"$caption\" is enabled in Browse Mode"
+done
