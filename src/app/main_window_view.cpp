@@ -66,6 +66,7 @@ void TMainWin::MyPageChange() {
     speed_.Show(macros && app_.settings.UseSpeed);
     panel_.Show(macros && !app_.settings.UseSpeed);
     wizards_.Show(wizardsPage_);
+    if (macros && IsWindowVisible(hwnd_)) SetFocus(list_.Handle());
     FormResize();
     SetRowCommands();
 }

@@ -5,7 +5,8 @@
 # macro; Quick Info tells a hot key and a timed macro; "&Place On Desktop"
 # makes a desktop link that plays its macro into Notepad; with "/S" the
 # tray icon "Tavrin 99" is shown. A column the user widens keeps its width.
-# In Browse Mode the buttons that change the macro file rest.
+# In Browse Mode the buttons that change the macro file rest. The Quick
+# Wizard buttons say their wizards come later.
 . "$HERE/lib.sh"
 fresh_program_dir src/app/QORVIL.EXE src/hooklib/ZYNHOOK.DLL tests/wine/window_tool.exe \
     tests/wine/store_probe.exe tests/wine/ui_reader.exe
@@ -195,6 +196,18 @@ start_notepad
 wine start /unix "$link" >/dev/null 2>&1
 printf 'hello from a link' >"$PROGRAM_DIR/want.txt"
 wait_for_text "Untitled - Notepad" "$PROGRAM_DIR/want.txt" || fail "the link typed: $(cat "$PROGRAM_DIR/want.txt.got")"
+
+# The "&Quick Wizards" page: its buttons are there and say the wizards are
+# not built yet.
+focus_window "$window" "$main"
+xdotool key alt+q
+sleep 0.5
+run_probe window_tool.exe press "$main" "Type Text and Keystrokes" || fail "no wizard button"
+wait_for_windows "Tavrin 99" 2 || fail "the wizard button said nothing"
+run_probe ui_reader.exe texts "Tavrin 99" | grep -q 'Quick Wizard "Type Text and Keystrokes" is not available' \
+    || fail "the wizard button's message: $(run_probe ui_reader.exe texts "Tavrin 99")"
+run_probe window_tool.exe press "Tavrin 99" "OK"
+wait_for_windows "Tavrin 99" 1 || fail "the message stays"
 
 run_probe window_tool.exe close "$main"
 wait_for_exit "$PROGRAM_PID" || fail "the program did not end on close"
