@@ -119,15 +119,6 @@ LRESULT TMainWin::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             // The keys go to the list, where typing searches it.
             if (!wizardsPage_) SetFocus(list_.Handle());
             return 0;
-        case WM_CTLCOLORSTATIC: {
-            // The headings of the lettered panel lie on the page itself.
-            const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
-            if (id < kPanelHeading1 || id > kPanelHeading1 + 2) break;
-            HDC dc = reinterpret_cast<HDC>(wParam);
-            SetBkMode(dc, TRANSPARENT);
-            SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-            return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
-        }
         case WM_CONTEXTMENU:
             if (reinterpret_cast<HWND>(wParam) == list_.Handle()) {
                 ShowListMenu(lParam);
