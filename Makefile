@@ -1,7 +1,8 @@
 # make test   build everything and run every test (native, mingw, fuzz, Wine)
 # make run    start the program under Wine
 # make bench  run the benchmarks
-# make screens  save a picture of every window in build/screens/
+# make screens  save a picture of every window in build/screens/ (and at 144 DPI in build/screens/144/)
+# make dist   the release zip in build/dist/
 BUILD ?= build
 JOBS ?= 2
 FUZZ_SECONDS ?= 10
@@ -10,7 +11,7 @@ FUZZ_SECONDS ?= 10
 configure = test -f $(BUILD)/$(1)/CMakeCache.txt || \
 	cmake -S . -B $(BUILD)/$(1) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(2) >/dev/null
 
-.PHONY: setup native unit win64 win32 fuzz-build fuzz-seeds fuzz screens wine test run bench clean
+.PHONY: setup native unit win64 win32 fuzz-build fuzz-seeds fuzz screens wine test run bench dist clean
 
 setup:
 	@./scripts/setup.sh
@@ -63,11 +64,16 @@ wine: win64
 # A picture of every window of the program under Wine, in build/screens/.
 screens: win64
 	timeout --kill-after=10 300 tests/wine/screens.sh $(BUILD)/win64 $(BUILD)/screens
+	SCREENS_DPI=144 timeout --kill-after=10 300 tests/wine/screens.sh $(BUILD)/win64 $(BUILD)/screens/144
 
 test: unit win32 fuzz wine
 
 run: win64
 	scripts/run.sh $(BUILD)/win64
+
+# The release zip: build/dist/Tavrin.zip.
+dist: win64
+	scripts/dist.sh $(BUILD)/win64 $(BUILD)/dist
 
 bench: native win64
 	bench/run.sh $(BUILD)

@@ -3,7 +3,7 @@
 set -eu
 PACKAGES="cmake make g++ libgtest-dev g++-mingw-w64-x86-64 g++-mingw-w64-i686 \
 binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 wine wine64 xvfb xdotool \
-imagemagick x11-utils clang libclang-rt-14-dev"
+imagemagick x11-utils clang libclang-rt-14-dev zip unzip"
 
 missing=""
 for p in $PACKAGES; do

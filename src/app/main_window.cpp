@@ -128,6 +128,10 @@ LRESULT TMainWin::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
                 return MAKELRESULT(0, MNC_CLOSE);
             }
             break;
+        case WM_SETFOCUS:
+            // The keys go to the list, where typing searches it.
+            if (!wizardsPage_) SetFocus(list_.Handle());
+            return 0;
         case WM_CONTEXTMENU:
             if (reinterpret_cast<HWND>(wParam) == list_.Handle()) {
                 ShowListMenu(lParam);

@@ -36,7 +36,7 @@ void TMainWin::CreateControls() {
         item.pszText = const_cast<char*>(titles[i]);
         SendMessageA(pages_, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
     }
-    speed_.Create(hwnd_);
+    speed_.Create(hwnd_, Dpi());
     panel_.Create(hwnd_, uiFont_);
     list_.Create(hwnd_);
     wizards_.Create(hwnd_, Dpi());
@@ -66,6 +66,7 @@ void TMainWin::MyPageChange() {
     speed_.Show(macros && app_.settings.UseSpeed);
     panel_.Show(macros && !app_.settings.UseSpeed);
     wizards_.Show(wizardsPage_);
+    if (macros && IsWindowVisible(hwnd_)) SetFocus(list_.Handle());
     FormResize();
     SetRowCommands();
 }

@@ -34,9 +34,37 @@ const SpeedButton kButtons[] = {
     {kMenuRename, "Rename Macro"},
 };
 
+// The glyph strip scaled to side x side pixels a glyph, its grey
+// background made transparent.
+HIMAGELIST ScaledGlyphs(int side, int count) {
+    HBITMAP strip = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr),
+                                                    MAKEINTRESOURCEA(kSpeedBitmap), IMAGE_BITMAP,
+                                                    0, 0, LR_DEFAULTCOLOR));
+    if (!strip) return nullptr;
+    HDC screen = GetDC(nullptr);
+    HDC from = CreateCompatibleDC(screen), to = CreateCompatibleDC(screen);
+    HBITMAP scaled = CreateCompatibleBitmap(screen, side * count, side);
+    HGDIOBJ oldFrom = SelectObject(from, strip), oldTo = SelectObject(to, scaled);
+    StretchBlt(to, 0, 0, side * count, side, from, 0, 0, 16 * count, 16, SRCCOPY);
+    SelectObject(from, oldFrom);
+    SelectObject(to, oldTo);
+    DeleteDC(from);
+    DeleteDC(to);
+    ReleaseDC(nullptr, screen);
+    HIMAGELIST list = ImageList_Create(side, side, ILC_COLOR24 | ILC_MASK, count, 0);
+    ImageList_AddMasked(list, scaled, RGB(192, 192, 192));
+    DeleteObject(scaled);
+    DeleteObject(strip);
+    return list;
+}
+
 }  // namespace
 
-void SpeedBar::Create(HWND parent) {
+SpeedBar::~SpeedBar() {
+    if (glyphs_) ImageList_Destroy(glyphs_);
+}
+
+void SpeedBar::Create(HWND parent, int dpi) {
     bar_ = CreateWindowExA(0, TOOLBARCLASSNAMEA, "",
                            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TBSTYLE_FLAT |
                                TBSTYLE_TOOLTIPS | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER,
@@ -44,13 +72,12 @@ void SpeedBar::Create(HWND parent) {
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kSpeedBarControl)),
                            GetModuleHandleA(nullptr), nullptr);
     SendMessageA(bar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    SendMessageA(bar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(16, 16));
-    TBADDBITMAP bitmap{GetModuleHandleA(nullptr), kSpeedBitmap};
-    const int first = static_cast<int>(SendMessageA(bar_, TB_ADDBITMAP, 16,
-                                                    reinterpret_cast<LPARAM>(&bitmap)));
-    TBBUTTON buttons[sizeof kButtons / sizeof kButtons[0]] = {};
-    for (size_t i = 0; i < sizeof kButtons / sizeof kButtons[0]; ++i) {
-        buttons[i].iBitmap = first + static_cast<int>(i);
+    constexpr int count = sizeof kButtons / sizeof kButtons[0];
+    glyphs_ = ScaledGlyphs(MulDiv(16, dpi, 96), count);
+    SendMessageA(bar_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(glyphs_));
+    TBBUTTON buttons[count] = {};
+    for (size_t i = 0; i < count; ++i) {
+        buttons[i].iBitmap = static_cast<int>(i);
         buttons[i].idCommand = kButtons[i].command;
         buttons[i].fsState = TBSTATE_ENABLED;
         buttons[i].fsStyle = BTNS_BUTTON;

@@ -3,6 +3,8 @@
 // list, one button per common command, each with its hint.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <map>
 #include <string>
 
@@ -10,7 +12,9 @@ namespace tavrin {
 
 class SpeedBar {
 public:
-    void Create(HWND parent);
+    // The glyphs are drawn for 96 dots per inch and scaled to dpi.
+    void Create(HWND parent, int dpi);
+    ~SpeedBar();
     HWND Handle() const { return bar_; }
     int Height() const;
     void Move(int left, int top, int width);
@@ -23,6 +27,7 @@ public:
 
 private:
     HWND bar_ = nullptr;
+    HIMAGELIST glyphs_ = nullptr;
     std::map<int, std::string> hints_;
     std::wstring wideHint_;
 };

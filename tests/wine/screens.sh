@@ -43,10 +43,17 @@ choose-a-macro-two-lists        | Choose A Macro    | keys "Tavrin 99 (KELDA)" c
 choose-a-macro-icons            | Choose A Macro    | keys "Tavrin 99 (KELDA)" ctrl+alt+i | keys "Choose A Macro" Escape
 remap                           | Keyboard Remapper | menu r                    | keys "Keyboard Remapper" Escape
 select-character                | Select Character  | menu r; keys "Keyboard Remapper" alt+l F2 | keys "Select Character" Escape; keys "Keyboard Remapper" Escape
-system-hot-keys                 | System Hot Keys   | keys "Tavrin 99 (KELDA)" Home; menu m m | press "System Hot Keys" "&Cancel"
-message-hot-key-in-use          | Error             | keys "Tavrin 99 (KELDA)" Home; menu m m; keys "System Hot Keys" ctrl+alt+m | keys Error Return; press "System Hot Keys" "&Cancel"
-build-macro-menu                | Build Macro Menu  | keys "Tavrin 99 (KELDA)" Home Down Down Down Down Down Down Down Down Down; menu m d | keys "Build Macro Menu" Escape
-message-no-macro-selected       | Error             | keys "Tavrin 99 (KELDA)" Home Down Down Down Down Down Down Down Down Down; menu m d; keys "Build Macro Menu" alt+a | keys Error Return; keys "Build Macro Menu" Escape
+system-hot-keys                 | System Hot Keys   | typed "Tavrin 99 (KELDA)" ctrl+alt+shift+w; menu m m | press "System Hot Keys" "&Cancel"
+message-hot-key-in-use          | Error             | typed "Tavrin 99 (KELDA)" ctrl+alt+shift+w; menu m m; keys "System Hot Keys" ctrl+alt+m | keys Error Return; press "System Hot Keys" "&Cancel"
+build-macro-menu                | Build Macro Menu  | typed "Tavrin 99 (KELDA)" ctrl+alt+m; menu m d | keys "Build Macro Menu" Escape
+message-no-macro-selected       | Error             | typed "Tavrin 99 (KELDA)" ctrl+alt+m; menu m d; keys "Build Macro Menu" alt+a | keys Error Return; keys "Build Macro Menu" Escape
+main-window-lettered            | Tavrin 99 (KELDA) | menu o a; keys Appearance alt+l Return; sleep 3 | -
+quick-wizards                   | Tavrin 99 (KELDA) | menu o a; keys Appearance alt+s Return; sleep 3; keys "Tavrin 99 (KELDA)" alt+q | -
+message-wizard-not-available    | Tavrin 99         | menu w t t                | keys "Tavrin 99" Return; keys "Tavrin 99 (KELDA)" alt+a
+sort-order                      | Sort Order        | menu m o                  | keys "Sort Order" Escape
+quick-info                      | Quick Info        | menu m q                  | keys "Quick Info" Escape
+user-manual-notice              | User Manual Notice | menu h t                 | keys "User Manual Notice" Escape
+message-tutorial-missing        | Error             | menu h t; keys "User Manual Notice" Return | keys Error Return
 '
 
 # The pattern for xdotool search --name of the title $1, exactly.
@@ -129,6 +136,12 @@ add_macro Tools 156 "" "menu=5,6,7,8,9"
 add_macro Many 148 "" "menu=5,6,7,8,9,5,6,7,8,9,5,6,7,8,9,5,6,7,8" show=1
 add_macro Icons 152 "" "menu=5,6,7,8,9,10,11" show=22
 add_macro clip 30000 '<AVII:C:\tavrin\CLIP.AVI>'
+# The main window's list: a hot key, a Quillet, a timed, an inactive and a
+# window-scoped macro with a name too long for its cell.
+add_macro "Mail signature" 20000 'Regards' quillet=sig
+add_macro "Morning report" 10000 'report'
+add_macro "Old address" 144 'old' 1 "" 0 0
+add_macro "Budget totals" 288 'total' 2 "Budget 2027 - Quarterly Spreadsheet"
 # A recent file that is gone, for its message.
 printf '[Misc]\r\nLast File 1=C:\\tavrin\\GONE.ZYN\r\n' >"$WINDOWS_DIR/KELDA.INI"
 

@@ -5,6 +5,8 @@
 # macro; Quick Info tells a hot key and a timed macro; "&Place On Desktop"
 # makes a desktop link that plays its macro into Notepad; with "/S" the
 # tray icon "Tavrin 99" is shown. A column the user widens keeps its width.
+# In Browse Mode the buttons that change the macro file rest. The Quick
+# Wizard buttons say their wizards come later.
 . "$HERE/lib.sh"
 fresh_program_dir src/app/QORVIL.EXE src/hooklib/ZYNHOOK.DLL tests/wine/window_tool.exe \
     tests/wine/store_probe.exe tests/wine/ui_reader.exe
@@ -156,6 +158,21 @@ xdotool key p
 wait_for_windows "Error" || fail "a nickname of spaces was not refused"
 run_probe window_tool.exe press "Error" "OK"
 wait_for_windows "Error" 0 || fail "the refusal stays"
+# A desktop folder that cannot take the link: the failure is told, not
+# "DeskTop Icon Added.".
+folders='HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders'
+desktop=$(wine reg query "$folders" /v Desktop | tr -d '\r' | awk '/REG_SZ/ {sub(/.*REG_SZ[ \t]*/, ""); print}')
+wine reg add "$folders" /v Desktop /t REG_SZ /d 'C:\nosuch\Desktop' /f >/dev/null 2>&1
+row_click 1 13
+focus_window "$window" "$main"
+xdotool key alt+m
+sleep 0.5
+xdotool key p
+wait_for_windows "Error" || fail "a link that cannot be saved was not reported"
+run_probe ui_reader.exe texts "Error" | grep -q "could not be saved" || fail "the Error box does not say the link was not saved"
+run_probe window_tool.exe press "Error" "OK"
+wait_for_windows "Error" 0 || fail "the failure box stays"
+wine reg add "$folders" /v Desktop /t REG_SZ /d "$desktop" /f >/dev/null 2>&1
 row_click 1 9
 [ "$(selected_text | cut -d'|' -f2)" = "Say/Hi" ] || fail "row 9 is $(selected_text)"
 focus_window "$window" "$main"
@@ -180,6 +197,18 @@ wine start /unix "$link" >/dev/null 2>&1
 printf 'hello from a link' >"$PROGRAM_DIR/want.txt"
 wait_for_text "Untitled - Notepad" "$PROGRAM_DIR/want.txt" || fail "the link typed: $(cat "$PROGRAM_DIR/want.txt.got")"
 
+# The "&Quick Wizards" page: its buttons are there and say the wizards are
+# not built yet.
+focus_window "$window" "$main"
+xdotool key alt+q
+sleep 0.5
+run_probe window_tool.exe press "$main" "Type Text and Keystrokes" || fail "no wizard button"
+wait_for_windows "Tavrin 99" 2 || fail "the wizard button said nothing"
+run_probe ui_reader.exe texts "Tavrin 99" | grep -q 'Quick Wizard "Type Text and Keystrokes" is not available' \
+    || fail "the wizard button's message: $(run_probe ui_reader.exe texts "Tavrin 99")"
+run_probe window_tool.exe press "Tavrin 99" "OK"
+wait_for_windows "Tavrin 99" 1 || fail "the message stays"
+
 run_probe window_tool.exe close "$main"
 wait_for_exit "$PROGRAM_PID" || fail "the program did not end on close"
 tr -d '\r' <"$(settings_file)" | grep -qxF "Col 2 Width=$nickname_width" \
@@ -192,3 +221,16 @@ rm -f "$TRACE"
 start_program /S
 wait_for_trace "hooks installed"
 wait_for_trace "tray icon shown: Tavrin 99" 5
+stop_started "$PROGRAM_PID"
+wait_for_exit "$PROGRAM_PID" || fail "the program in the tray did not end"
+PROGRAM_PID=""
+
+# "/B": Browse Mode says so in the caption, and the buttons that would change
+# the macro file rest.
+start_program /B
+wait_for_trace "hooks installed"
+main="Tavrin 99 (KELDA)    (Browse Mode)"
+wait_for_windows "$main" || fail "no \"(Browse Mode)\" in the caption"
+for caption in "&Add Macro" "R&emove Macro" "Cop&y Macro" "&Scripting Editor" "Re&name Macro"; do
+    [ "$(button "$caption")" = 0 ] || fail "\"$caption\" is enabled in Browse Mode"
+done
