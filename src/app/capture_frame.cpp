@@ -2,7 +2,9 @@
 
 #include "app/trace.h"
 #include "platform/hook_protocol.h"
+#include "app/menu_ids.h"
 #include "ui/cap_complete_dialog.h"
+#include "ui/capture_defaults_dialog.h"
 
 namespace tavrin {
 namespace {
@@ -27,6 +29,13 @@ CaptureFrame::CaptureFrame(AppContext& app, std::function<void()> showMain,
 void CaptureFrame::Create(HWND owner) {
     owner_ = owner;
     icon_.Create(owner, kRecordingIcon, kMsgRecordingIcon, "Macro Is Recording");
+}
+
+bool CaptureFrame::OnCommand(int id) {
+    if (id != kMenuCapture) return false;
+    if (CaptureDefaultsDialog(app_.settings).Create(owner_) == IDOK)
+        SaveSettings(app_.profile, app_.settings);
+    return true;
 }
 
 bool CaptureFrame::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -22,6 +22,8 @@ public:
 
     void Create(HWND owner);
     CaptureController& Controller() { return controller_; }
+    // The menu commands of capture; true when id is one.
+    bool OnCommand(int id);
     // Messages 0x403 and 0x404, and the recording icon's callback message.
     bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
 

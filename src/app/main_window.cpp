@@ -232,6 +232,7 @@ void TMainWin::OnCommand(int id) {
     for (const Command& c : commands) {
         if (c.id == id) return (this->*c.handler)();
     }
+    if (capture_.OnCommand(id)) return;
     if (id >= kMenuLastFile1 && id < kMenuLastFile1 + 5) return MenuLastFileClick(id - kMenuLastFile1);
     NotBuiltYet(id);
 }

@@ -37,6 +37,9 @@ message-invalid-numeric-value   | Error             | play ask; typed "Macro Rep
 text-box                        | Notes             | play notes                | keys Notes Return
 notice-repeat-error             | Repeat Error      | play unended              | keys "Repeat Error" Return
 notice-launch-error             | Launch Error      | play launcher             | keys "Launch Error" Return
+capture-defaults                | Capture Defaults  | menu o c                  | keys "Capture Defaults" Escape
+notice-start-capture            | Start Capture     | keys "Tavrin 99 (KELDA)" ctrl+alt+shift+x | keys "Start Capture" Return
+capture-complete                | Capture Complete  | keys "Tavrin 99 (KELDA)" ctrl+alt+shift+x | keys "Capture Complete" Escape
 '
 
 # The pattern for xdotool search --name of the title $1, exactly.
