@@ -16,9 +16,11 @@ namespace tavrin {
 class CaptureFrame : private CaptureHost {
 public:
     // showMain shows and raises the main window; refresh refills its list;
-    // browsing tells whether the macro file is open in a browse mode.
+    // browsing tells whether the macro file is open in a browse mode;
+    // selected is the macro selected in the list, 0 for none.
     CaptureFrame(AppContext& app, std::function<void()> showMain,
-                 std::function<void()> refresh, std::function<bool()> browsing);
+                 std::function<void()> refresh, std::function<bool()> browsing,
+                 std::function<int()> selected);
 
     void Create(HWND owner);
     CaptureController& Controller() { return controller_; }
@@ -33,11 +35,14 @@ private:
     void CaptureComplete(MacroRecord& record, const std::string& program) override;
     void ShowMainWindow() override { showMain_(); }
     void RefreshMacroList(int) override { refresh_(); }
+    // "Re&capture Macro" on the selected macro.
+    void Recapture();
 
     AppContext& app_;
     std::function<void()> showMain_;
     std::function<void()> refresh_;
     std::function<bool()> browsing_;
+    std::function<int()> selected_;
     CaptureController controller_;
     TrayIcon icon_;
     HWND owner_ = nullptr;

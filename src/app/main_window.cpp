@@ -28,7 +28,8 @@ TMainWin::TMainWin(AppContext& app)
       controller_(PlatformOf(app), app.store, app.settings, *this),
       capture_(
           app, [this] { ShowMainWindow(); }, [this] { RefreshMacroList(); },
-          [this] { return options_.browseMode || options_.browseAllMode; }) {}
+          [this] { return options_.browseMode || options_.browseAllMode; },
+          [this] { return list_.SelectedMacro(); }) {}
 
 bool TMainWin::Create(HINSTANCE instance) {
     INITCOMMONCONTROLSEX controls{};

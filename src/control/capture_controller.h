@@ -85,6 +85,12 @@ public:
     void EndFromTray();
 
     bool Recording() const;
+    // The hot key of the system macro "2" ("Start / Stop Capture").
+    uint16_t StopHotKey() const {
+        uint16_t code = 0;
+        SystemStopKey(code);
+        return code;
+    }
     std::string CaptureFilePath() const { return folder_ + "\\" + kCaptureFileName; }
 
 private:

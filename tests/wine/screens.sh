@@ -40,6 +40,7 @@ notice-launch-error             | Launch Error      | play launcher             
 capture-defaults                | Capture Defaults  | menu o c                  | keys "Capture Defaults" Escape
 notice-start-capture            | Start Capture     | keys "Tavrin 99 (KELDA)" ctrl+alt+shift+x | keys "Start Capture" Return
 capture-complete                | Capture Complete  | keys "Tavrin 99 (KELDA)" ctrl+alt+shift+x | keys "Capture Complete" Escape
+capture-macro                   | Capture Macro     | keys "Tavrin 99 (KELDA)" Down; menu m c | keys "Capture Macro" Escape
 '
 
 # The pattern for xdotool search --name of the title $1, exactly.
