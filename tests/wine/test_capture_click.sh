@@ -2,6 +2,7 @@
 # in "Key Target" (which logs where its client area is clicked); played back
 # by nickname after the pointer has gone elsewhere, the click lands on the
 # same place of the window (within the pixel the player's scaling may lose).
+# Its hot key is given in "Capture Complete" by pressing it.
 . "$HERE/lib.sh"
 fresh_program_dir src/app/QORVIL.EXE src/hooklib/ZYNHOOK.DLL tests/wine/store_probe.exe \
     tests/wine/window_tool.exe tests/wine/key_target.exe
@@ -32,8 +33,18 @@ wait_for_windows "Capture Complete" || fail "no Capture Complete dialog"
 focus_window "$(xdotool search --sync --name "Capture Complete" | head -n 1)" "Capture Complete"
 xdotool key alt+k ctrl+a BackSpace
 xdotool type clicker
-xdotool key alt+n alt+o
+# The hot key is given by pressing it in the hot key field: Ctrl+Alt+N.
+xdotool key alt+y
+sleep 0.5
+xdotool key ctrl+alt+n
+sleep 1
+# Every combination goes to the field while it has the focus: Tab leaves it.
+xdotool key Tab
+sleep 0.5
+xdotool key alt+o
 wait_for_trace "capture complete: clicker"
+run_probe store_probe.exe list 'C:\tavrin\KELDA.ZYN' | tr -d '\r' | grep -qx '5 clicker|157|1' \
+    || fail "macro 5 did not get Ctrl+Alt+N: $(run_probe store_probe.exe list 'C:\tavrin\KELDA.ZYN')"
 text=$(run_probe store_probe.exe record 'C:\tavrin\KELDA.ZYN' 5 text)
 printf '%s' "$text" | grep -q '^<MMW:[0-9-]*,[0-9-]*><LCLK>$' || fail "macro 5 holds \"$text\""
 
