@@ -2,7 +2,10 @@
 
 #include "app/trace.h"
 #include "platform/hook_protocol.h"
+#include "app/menu_ids.h"
 #include "ui/cap_complete_dialog.h"
+#include "ui/capture_defaults_dialog.h"
+#include "ui/capture_keys_dialog.h"
 
 namespace tavrin {
 namespace {
@@ -15,11 +18,13 @@ constexpr UINT kMsgRecordingIcon = WM_APP + 17;
 }  // namespace
 
 CaptureFrame::CaptureFrame(AppContext& app, std::function<void()> showMain,
-                           std::function<void()> refresh, std::function<bool()> browsing)
+                           std::function<void()> refresh, std::function<bool()> browsing,
+                           std::function<int()> selected)
     : app_(app),
       showMain_(std::move(showMain)),
       refresh_(std::move(refresh)),
       browsing_(std::move(browsing)),
+      selected_(std::move(selected)),
       controller_({app.files, app.fileSystem, app.desktop, app.hooks, app.playbackUi,
                    app.messages, app.clock},
                   app.store, app.settings, *this, app.programFolder) {}
@@ -27,6 +32,43 @@ CaptureFrame::CaptureFrame(AppContext& app, std::function<void()> showMain,
 void CaptureFrame::Create(HWND owner) {
     owner_ = owner;
     icon_.Create(owner, kRecordingIcon, kMsgRecordingIcon, "Macro Is Recording");
+}
+
+bool CaptureFrame::OnCommand(int id) {
+    if (id == kMenuRecapture) {
+        Recapture();
+        return true;
+    }
+    if (id != kMenuCapture) return false;
+    if (CaptureDefaultsDialog(app_.settings).Create(owner_) == IDOK)
+        SaveSettings(app_.profile, app_.settings);
+    return true;
+}
+
+void CaptureFrame::Recapture() {
+    const int n = selected_();
+    const std::string refusal = controller_.RecaptureRefusal(n);
+    if (!refusal.empty()) {
+        app_.messages.ShowMessage("Error", refusal);
+        return;
+    }
+    MacroRecord record;
+    if (!app_.store.ReadMacro(n, record)) return;
+    CaptureKeysDialog dialog(n, record, app_.store.Table(), app_.settings,
+                             controller_.StopHotKey());
+    if (dialog.Create(owner_) != IDOK || !controller_.StartCaptureOf(dialog.Request())) return;
+    refresh_();
+    // Out of the way of the capture, which goes to the chosen window, or to
+    // the one that was active before the program when none was chosen.
+    if (app_.settings.UseHide) {
+        ShowWindow(owner_, SW_HIDE);
+    } else if (dialog.WindowTitle().empty()) {
+        ShowWindow(owner_, SW_MINIMIZE);
+    }
+    if (!dialog.WindowTitle().empty()) {
+        if (const WindowId w = app_.desktop.FindExact(dialog.WindowTitle()))
+            app_.desktop.Activate(w);
+    }
 }
 
 bool CaptureFrame::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -16,12 +16,16 @@ namespace tavrin {
 class CaptureFrame : private CaptureHost {
 public:
     // showMain shows and raises the main window; refresh refills its list;
-    // browsing tells whether the macro file is open in a browse mode.
+    // browsing tells whether the macro file is open in a browse mode;
+    // selected is the macro selected in the list, 0 for none.
     CaptureFrame(AppContext& app, std::function<void()> showMain,
-                 std::function<void()> refresh, std::function<bool()> browsing);
+                 std::function<void()> refresh, std::function<bool()> browsing,
+                 std::function<int()> selected);
 
     void Create(HWND owner);
     CaptureController& Controller() { return controller_; }
+    // The menu commands of capture; true when id is one.
+    bool OnCommand(int id);
     // Messages 0x403 and 0x404, and the recording icon's callback message.
     bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
 
@@ -31,11 +35,14 @@ private:
     void CaptureComplete(MacroRecord& record, const std::string& program) override;
     void ShowMainWindow() override { showMain_(); }
     void RefreshMacroList(int) override { refresh_(); }
+    // "Re&capture Macro" on the selected macro.
+    void Recapture();
 
     AppContext& app_;
     std::function<void()> showMain_;
     std::function<void()> refresh_;
     std::function<bool()> browsing_;
+    std::function<int()> selected_;
     CaptureController controller_;
     TrayIcon icon_;
     HWND owner_ = nullptr;

@@ -39,7 +39,8 @@ TMainWin::TMainWin(AppContext& app)
       list_(app.store, app.settings, icons_),
       capture_(
           app, [this] { ShowMainWindow(); }, [this] { RefreshMacroList(); },
-          [this] { return options_.browseMode || options_.browseAllMode; }) {}
+          [this] { return options_.browseMode || options_.browseAllMode; },
+          [this] { return list_.SelectedMacro(); }) {}
 
 bool TMainWin::Create(HINSTANCE instance) {
     INITCOMMONCONTROLSEX controls{};
@@ -287,6 +288,7 @@ void TMainWin::OnCommand(int id) {
     for (const Command& c : commands) {
         if (c.id == id) return (this->*c.handler)();
     }
+    if (capture_.OnCommand(id)) return;
     if (id >= kMenuLastFile1 && id < kMenuLastFile1 + 5) return MenuLastFileClick(id - kMenuLastFile1);
     if (id >= kMenuWizard1 && id < kMenuWizard1 + 27) return DoQuickWiz(id - kMenuWizard1 + 1);
     NotBuiltYet(id);

@@ -81,14 +81,51 @@ void CaptureController::StartACapture() {
     CaptureSetup setup;
     setup.macro = static_cast<uint16_t>(store_.MacroCount());
     setup.options = options;
-    const int system = CaptureSystemMacro(store_.Table());
-    const uint16_t stopCode = system != 0 ? store_.Table().HotKeyOf(system) : kHotKeyNone;
-    setup.stop = StopKeyOf(stopCode);
+    uint16_t stopCode = 0;
+    setup.stop = SystemStopKey(stopCode);
     quick_ = true;
+    programScope_ = false;
     if (settings_.CapturePrompt)
         ui.DoAMessage("Start Capture", "Tavrin 99 macro capture will now start.\r\n\r\nUse " +
                                            HotKeyName(stopCode) + " to stop the capture.");
     Begin(setup);
+}
+
+StopKey CaptureController::SystemStopKey(uint16_t& code) const {
+    const int system = CaptureSystemMacro(store_.Table());
+    code = system != 0 ? store_.Table().HotKeyOf(system) : kHotKeyNone;
+    return StopKeyOf(code);
+}
+
+std::string CaptureController::RecaptureRefusal(int n) const {
+    if (store_.MacroCount() == 0) return "No hot keys have been added yet.  Please add one first.";
+    if (n < 1 || n > store_.MacroCount()) return "No hot key selected.  Please select one.";
+    if (quick_ || Recording()) return "A capture is currently in progress.  Capture not allowed.";
+    return "";
+}
+
+bool CaptureController::StartCaptureOf(const CaptureRequest& request) {
+    const int n = request.macro;
+    MacroRecord r;
+    if (!RewriteCaptureFile(request.options, request.speed) || !store_.ReadMacro(n, r))
+        return false;
+    r.Nickname = request.nickname.substr(0, 50);
+    r.Scope = kScopeGlobal;
+    r.ScopeName.clear();
+    r.TopMostOnly = 0;
+    if (!store_.WriteMacro(n, r)) return false;
+    completing_ = false;
+    programScope_ = request.programScope;
+    CaptureSetup setup;
+    setup.macro = static_cast<uint16_t>(n);
+    setup.options = request.options;
+    uint16_t stopCode = 0;
+    setup.stop = SystemStopKey(stopCode);
+    // The macro's own hot key ends its capture too.
+    setup.altStopOn = r.HotKey < kHotKeyCodes;
+    if (setup.altStopOn) setup.altStop = StopKeyOf(r.HotKey);
+    Begin(setup);
+    return true;
 }
 
 void CaptureController::Begin(CaptureSetup setup) {
@@ -161,6 +198,10 @@ void CaptureController::OnEnded(uint32_t macro) {
         record.LastModified = ToDayNumber(platform_.clock.Now());
         if (quick_) {
             host_.CaptureComplete(record, program);
+        } else if (programScope_) {
+            record.Scope = kScopeProgram;
+            record.ScopeName = program.substr(0, kMaxScopeName);
+            record.TopMostOnly = 1;
         }
         kept = store_.WriteMacro(n, record);
         if (kept) {

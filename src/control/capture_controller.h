@@ -51,6 +51,15 @@ struct CapturePlatform {
     Clock& clock;
 };
 
+// "&Start Capture" of the "Capture Macro" dialog for an existing macro.
+struct CaptureRequest {
+    int macro = 0;
+    std::string nickname;
+    CaptureOptions options;
+    int speed = 1;              // the speed tag written when the time is captured
+    bool programScope = false;  // the macro becomes specific to the program in front at the end
+};
+
 class CaptureController {
 public:
     // Text longer than this goes to a file of its own.
@@ -62,6 +71,11 @@ public:
     // The hot key of the system macro "2": a new macro recorded at once,
     // named and given its trigger when the capture ends.
     void StartACapture();
+    // "Re&capture Macro": why macro n cannot be captured now, or empty.
+    std::string RecaptureRefusal(int n) const;
+    // Records macro n again as asked; false, with the error shown, when the
+    // capture could not be set up.
+    bool StartCaptureOf(const CaptureRequest& request);
     // Message 0x403: one character of the captured text for macro.
     void OnText(uint32_t macro, uint32_t character);
     // Message 0x404, or the recording tray icon right-clicked: the capture
@@ -71,6 +85,12 @@ public:
     void EndFromTray();
 
     bool Recording() const;
+    // The hot key of the system macro "2" ("Start / Stop Capture").
+    uint16_t StopHotKey() const {
+        uint16_t code = 0;
+        SystemStopKey(code);
+        return code;
+    }
     std::string CaptureFilePath() const { return folder_ + "\\" + kCaptureFileName; }
 
 private:
@@ -80,6 +100,8 @@ private:
     bool Append(const std::string& text);
     // Publishes the capture of macro and starts recording.
     void Begin(CaptureSetup setup);
+    // The stop key of the system macro "2".
+    StopKey SystemStopKey(uint16_t& code) const;
     // The captured text as the record keeps it: the text itself, or the
     // "<TFILE:" tag of the file it was copied to (overflow names that
     // file). False, with the error shown, when it could not be had.
@@ -92,6 +114,7 @@ private:
     CaptureHost& host_;
     std::string folder_;
     bool quick_ = false;      // a capture started by the hot key is under way
+    bool programScope_ = false;  // the captured macro becomes a Program macro
     bool completing_ = false;  // the end of the capture is being processed
     bool writeFailed_ = false;  // a character could not be written
     std::string frontProgram_;

@@ -1,4 +1,6 @@
 #include "forms/cap_complete_form.h"
+#include "forms/capture_defaults_form.h"
+#include "forms/capture_keys_form.h"
 
 #include <gtest/gtest.h>
 
@@ -87,6 +89,77 @@ TEST(CapCompleteFormTest, ApplyGivesTheTriggerNameAndScope) {
     g.Type = CapCompleteForm::Kind::None;
     g.Apply(h, "");
     EXPECT_EQ(h.HotKey, kHotKeyNone);
+}
+
+}  // namespace
+}  // namespace tavrin
+
+namespace tavrin {
+namespace {
+
+TEST(CaptureDefaultsFormTest, DependentControlsAndStoring) {
+    Settings s;
+    s.CaptureRelativeToScreen = 9;  // a hand-edited settings file
+    s.CaptureSpeed = 0;
+    CaptureDefaultsForm f(s);
+    EXPECT_EQ(f.Relative, 1);
+    EXPECT_EQ(f.Speed, 1);
+    EXPECT_TRUE(f.DoubleAltEnabled());
+    EXPECT_TRUE(f.RelativeEnabled());
+    EXPECT_FALSE(f.WindowSizeEnabled()) << "only relative to the window";
+    f.Relative = 2;
+    EXPECT_TRUE(f.WindowSizeEnabled());
+    f.Mouse = false;
+    EXPECT_FALSE(f.RelativeEnabled());
+    EXPECT_FALSE(f.WindowSizeEnabled());
+    f.Keys = false;
+    EXPECT_FALSE(f.DoubleAltEnabled());
+    f.Time = false;
+    EXPECT_FALSE(f.SpeedsEnabled());
+
+    f.Speed = 2;
+    f.Global = false;
+    f.Prompt = false;
+    f.OkButtonClick(s);
+    EXPECT_FALSE(s.CaptureKeys);
+    EXPECT_FALSE(s.CaptureMouse);
+    EXPECT_FALSE(s.CaptureTime);
+    EXPECT_FALSE(s.CapturePrompt);
+    EXPECT_FALSE(s.CaptureGlobal);
+    EXPECT_EQ(s.CaptureRelativeToScreen, 2);
+    EXPECT_EQ(s.CaptureSpeed, 2);
+}
+
+}  // namespace
+}  // namespace tavrin
+
+namespace tavrin {
+namespace {
+
+TEST(CaptureKeysFormTest, TextsAndTheGlobalChoice) {
+    MacroRecord q;
+    q.HotKey = kHotKeyQuillet;
+    q.QuilletName = "sig";
+    EXPECT_EQ(CaptureTriggerText(q), "Quillet: sig");
+    EXPECT_EQ(CaptureOwnStopText(q), "");
+    MacroRecord h;
+    h.HotKey = 157;
+    h.Scope = kScopeWindow;
+    EXPECT_EQ(CaptureTriggerText(h), "Ctrl+Alt+N");
+    EXPECT_EQ(CaptureOwnStopText(h), "Or Press Ctrl+Alt+N to end capture");
+    EXPECT_EQ(CaptureStopText(263), "Press Ctrl+Alt+Shift+X to end capture");
+
+    MacroTable t;
+    t.SetMacroCount(2);
+    t.SetHotKeyOf(2, 157);
+    t.SetScopeOf(2, kScopeWindow);
+    t.SetHotKeyOf(1, 157);
+    t.SetScopeOf(1, kScopeWindow);
+    EXPECT_TRUE(CaptureGlobalAllowed(t, 2, h));
+    t.SetScopeOf(1, kScopeGlobal);
+    EXPECT_FALSE(CaptureGlobalAllowed(t, 2, h)) << "a Global macro has the key";
+    h.Scope = kScopeGlobal;
+    EXPECT_TRUE(CaptureGlobalAllowed(t, 2, h));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -234,6 +235,48 @@ TEST_F(CaptureControllerTest, FailuresKeepTheCapturedTextAndWriteNothingHalfWay)
     capture.OnEnded(static_cast<uint32_t>(n));
     EXPECT_EQ(Record(n).MacroText, "") << "a text with a gap is not stored as the macro";
     EXPECT_EQ(CapFile(), "ab");
+}
+
+}  // namespace
+}  // namespace tavrin
+
+namespace tavrin {
+namespace {
+
+TEST_F(CaptureControllerTest, RecaptureOfAMacroWithItsOwnHotKey) {
+    MacroRecord m;
+    m.Nickname = "old";
+    m.MacroText = "old text";
+    m.HotKey = 157;  // Ctrl+Alt+N
+    m.Scope = kScopeWindow;
+    m.ScopeName = "Note";
+    ASSERT_TRUE(store.AppendMacro(m));
+    const int n = store.MacroCount();
+    EXPECT_EQ(capture.RecaptureRefusal(0), "No hot key selected.  Please select one.");
+    EXPECT_EQ(capture.RecaptureRefusal(n), "");
+
+    CaptureRequest r;
+    r.macro = n;
+    r.nickname = "new";
+    r.speed = 4;
+    r.programScope = true;
+    ASSERT_TRUE(capture.StartCaptureOf(r));
+    EXPECT_EQ(CapFile(), "<SPEED:00.25>");
+    EXPECT_EQ(capture.RecaptureRefusal(n), "A capture is currently in progress.  Capture not allowed.");
+    const CaptureSetup s = ReadCaptureSetup(store.Table());
+    EXPECT_TRUE(s.altStopOn);
+    EXPECT_TRUE(IsStopKey(s.altStop, 'N', 0, true, true, false, false));
+    EXPECT_EQ(Record(n).Nickname, "new");
+
+    Send("x", n);
+    capture.OnEnded(static_cast<uint32_t>(n));
+    const MacroRecord after = Record(n);
+    EXPECT_EQ(after.MacroText, "<SPEED:00.25>x");
+    EXPECT_EQ(after.Scope, kScopeProgram);
+    EXPECT_EQ(after.ScopeName, "NOTEPAD.EXE");
+    EXPECT_EQ(ui.messages.back(), "Capture: Tavrin 99 capture is complete for Ctrl+Alt+N.");
+    EXPECT_FALSE(std::count(host.calls.begin(), host.calls.end(), "complete <SPEED:00.25>x in NOTEPAD.EXE"))
+        << "no Capture Complete dialog after a recapture";
 }
 
 }  // namespace

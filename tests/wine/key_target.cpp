@@ -3,7 +3,8 @@
 // prints "down <vk>" for every WM_KEYDOWN and WM_SYSKEYDOWN, "up <vk>" for
 // every WM_KEYUP and WM_SYSKEYUP, one line each, flushed at once so a test
 // can read them while it runs, and ends after <seconds>. The modifiers down
-// as the window sees the key follow the key, e.g. "down 67 ctrl".
+// as the window sees the key follow the key, e.g. "down 67 ctrl". A left
+// click prints "click <x> <y>" at its place in the client area.
 #include <windows.h>
 
 #include <cstdio>
@@ -32,6 +33,11 @@ LRESULT CALLBACK TargetProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             // Recorded, not acted on: no menu mode on Alt, no Alt+F4.
             return 0;
         }
+        case WM_LBUTTONDOWN:
+            std::printf("click %d %d\n", static_cast<short>(LOWORD(lParam)),
+                        static_cast<short>(HIWORD(lParam)));
+            std::fflush(stdout);
+            return 0;
         case WM_TIMER:
             if (wParam == kEndTimer) DestroyWindow(hwnd);
             return 0;

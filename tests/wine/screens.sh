@@ -54,6 +54,10 @@ sort-order                      | Sort Order        | menu m o                  
 quick-info                      | Quick Info        | menu m q                  | keys "Quick Info" Escape
 user-manual-notice              | User Manual Notice | menu h t                 | keys "User Manual Notice" Escape
 message-tutorial-missing        | Error             | menu h t; keys "User Manual Notice" Return | keys Error Return
+capture-defaults                | Capture Defaults  | menu o c                  | keys "Capture Defaults" Escape
+notice-start-capture            | Start Capture     | keys "Tavrin 99 (KELDA)" ctrl+alt+shift+x | keys "Start Capture" Return
+capture-complete                | Capture Complete  | keys "Tavrin 99 (KELDA)" ctrl+alt+shift+x | keys "Capture Complete" Escape
+capture-macro                   | Capture Macro     | typed "Tavrin 99 (KELDA)" none; menu m c | keys "Capture Macro" Escape
 '
 
 # The pattern for xdotool search --name of the title $1, exactly.

@@ -2,9 +2,10 @@
 # types into Notepad (capitals, punctuation, Enter, Tab, a Backspace,
 # Ctrl+Home) until the same key ends it; "Capture Complete" names the macro
 # and gives it a Quillet; played by nickname into an empty Notepad it gives
-# exactly the text Notepad had. Then the "Capture" settings: half speed with
-# the time captured starts the text with "<SPEED:00002>", and a capture of
-# more than 5000 characters goes whole to the next free ZY<i>.TXT.
+# exactly the text Notepad had. Then "Capture Defaults" stores its options in
+# KELDA.INI, and half speed with the time captured starts the text with
+# "<SPEED:00002>"; a capture of more than 5000 characters goes whole to the
+# next free ZY<i>.TXT (an existing ZY0.TXT is left alone).
 . "$HERE/lib.sh"
 fresh_program_dir src/app/QORVIL.EXE src/hooklib/ZYNHOOK.DLL tests/wine/store_probe.exe \
     tests/wine/window_tool.exe
@@ -21,7 +22,7 @@ macro_line() { run_probe store_probe.exe list 'C:\tavrin\KELDA.ZYN' | tr -d '\r'
 macro_text() { run_probe store_probe.exe record 'C:\tavrin\KELDA.ZYN' "$1" text; }
 # Names the macro in "Capture Complete": nickname $1, Quillet $2.
 complete_capture() {
-    wait_for_windows "Capture Complete" || fail "no Capture Complete dialog"
+    wait_for_windows "Capture Complete" || fail "no Capture Complete dialog; captured: $(cat "$PROGRAM_DIR/TempCap.Txt")"
     focus_window "$(xdotool search --sync --name "Capture Complete" | head -n 1)" "Capture Complete"
     xdotool key alt+k ctrl+a BackSpace
     xdotool type "$1"
@@ -68,14 +69,28 @@ run_probe window_tool.exe close "Tavrin 99 (KELDA)"
 wait_for_exit "$PROGRAM_PID" || fail "the program did not end on close"
 PROGRAM_PID=""
 
-# Half speed with the time captured; then a capture too long for a record.
-capture_settings Yes 2
+# "Capture Defaults": the time captured at half speed.
 printf 'keep' >"$PROGRAM_DIR/ZY0.TXT"
 start_program
 wait_for_trace "hooks installed"
+main=$(xdotool search --sync --name "Tavrin 99 \\(KELDA\\)" | head -n 1)
+focus_window "$main" "Tavrin 99 (KELDA)"
+xdotool key alt+o
+sleep 0.5
+xdotool key c
+wait_for_windows "Capture Defaults" || fail "\"Capture Defaults\" did not open"
+focus_window "$(xdotool search --sync --name "Capture Defaults" | head -n 1)" "Capture Defaults"
+xdotool key alt+e alt+h alt+o
+wait_for_windows "Capture Defaults" 0 || fail "\"Capture Defaults\" did not close"
 kill "${STARTED[0]}" 2>/dev/null
 wait_for_windows "Untitled - Notepad" 0 || fail "Notepad did not end"
 start_notepad
+
+# Half speed with the time captured; then a capture too long for a record.
+# A capture started before the start-up tick (5 s after start) records
+# nothing and misses its stop key under Wine, a fault not found yet; this
+# part starts after the tick.
+tr -d "\r" <"$TRACE" | grep -c "idle working set" | grep -q 2 || sleep 6
 xdotool key ctrl+alt+shift+x
 wait_for_trace "^recording$"
 xdotool type --delay 0 "ab"
@@ -100,3 +115,9 @@ complete_capture long ql
 run_probe window_tool.exe close "Tavrin 99 (KELDA)"
 wait_for_exit "$PROGRAM_PID" || fail "the program did not end on close"
 PROGRAM_PID=""
+# Wine writes the settings file out once the program has ended.
+ini=$(tr -d '\r' <"$(settings_file)")
+for line in Time=Yes Speed=2 Prompt=No; do
+    printf '%s\n' "$ini" | sed -n '/^\[Capture\]/,/^\[/p' | grep -qx "$line" \
+        || fail "KELDA.INI has no $line in [Capture]"
+done

@@ -1,0 +1,112 @@
+#include "ui/capture_keys_dialog.h"
+
+#include "forms/capture_keys_form.h"
+#include "ui/capture_keys_dialog_res.h"
+
+namespace tavrin {
+namespace {
+
+constexpr int kRelativeRadios[] = {kKeysScreenRadio, kKeysWindowRadio, kKeysPositionRadio};
+constexpr int kSpeedRadios[] = {kKeysActualRadio, kKeysHalfRadio, kKeysDoubleRadio,
+                                kKeysQuadrupleRadio};
+
+// Visible, not minimised top-level windows with a title that is not blank,
+// other than the program's own.
+BOOL CALLBACK AddWindow(HWND w, LPARAM list) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(w, &process);
+    if (process == GetCurrentProcessId()) return TRUE;
+    char title[256] = {};
+    GetWindowTextA(w, title, sizeof title);
+    if (!IsWindowVisible(w) || IsIconic(w) || std::string(title).find_first_not_of(' ') ==
+                                                   std::string::npos)
+        return TRUE;
+    SendMessageA(reinterpret_cast<HWND>(list), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(title));
+    return TRUE;
+}
+
+}  // namespace
+
+CaptureKeysDialog::CaptureKeysDialog(int n, const MacroRecord& record, const MacroTable& table,
+                                     const Settings& settings, uint16_t stopCode)
+    : ModalDialog(kCaptureKeysDialog),
+      record_(record),
+      table_(table),
+      stopCode_(stopCode),
+      options_(settings) {
+    request_.macro = n;
+}
+
+bool CaptureKeysDialog::OnInit() {
+    SetItemText(kKeysTriggerText, CaptureTriggerText(record_));
+    SetItemText(kKeysStopText, CaptureStopText(stopCode_));
+    SetItemText(kKeysOwnStopText, CaptureOwnStopText(record_));
+    LimitText(kKeysNicknameField, 50);
+    SetItemText(kKeysNicknameField, record_.Nickname);
+    SetChecked(kKeysKeysCheck, options_.Keys);
+    SetChecked(kKeysDoubleAltCheck, options_.DoubleAlt);
+    SetChecked(kKeysMouseCheck, options_.Mouse);
+    SetChecked(kRelativeRadios[options_.Relative - 1], true);
+    SetChecked(kKeysClicksOnlyCheck, options_.ClicksOnly);
+    SetChecked(kKeysWindowSizeCheck, options_.WindowSize);
+    SetChecked(kKeysTimeCheck, options_.Time);
+    SetChecked(kSpeedRadios[options_.Speed - 1], true);
+    const bool global = CaptureGlobalAllowed(table_, request_.macro, record_);
+    SetChecked(options_.Global && global ? kKeysGlobalRadio : kKeysProgramRadio, true);
+    EnableItem(kKeysGlobalRadio, global);
+    HWND list = Item(kKeysProgramList);
+    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(kLastActiveWindow));
+    EnumWindows(AddWindow, reinterpret_cast<LPARAM>(list));
+    SendMessageA(list, LB_SETCURSEL, 0, 0);
+    EnableDependents();
+    return true;
+}
+
+void CaptureKeysDialog::ReadOptions() {
+    options_.Keys = IsChecked(kKeysKeysCheck);
+    options_.DoubleAlt = IsChecked(kKeysDoubleAltCheck);
+    options_.Mouse = IsChecked(kKeysMouseCheck);
+    for (int k = 0; k < 3; ++k)
+        if (IsChecked(kRelativeRadios[k])) options_.Relative = k + 1;
+    options_.ClicksOnly = IsChecked(kKeysClicksOnlyCheck);
+    options_.WindowSize = IsChecked(kKeysWindowSizeCheck);
+    options_.Time = IsChecked(kKeysTimeCheck);
+    for (int k = 0; k < 4; ++k)
+        if (IsChecked(kSpeedRadios[k])) options_.Speed = k + 1;
+}
+
+void CaptureKeysDialog::EnableDependents() {
+    EnableItem(kKeysDoubleAltCheck, options_.DoubleAltEnabled());
+    for (int id : kRelativeRadios) EnableItem(id, options_.RelativeEnabled());
+    EnableItem(kKeysWindowSizeCheck, options_.WindowSizeEnabled());
+    for (int id : kSpeedRadios) EnableItem(id, options_.SpeedsEnabled());
+}
+
+bool CaptureKeysDialog::OnCommand(int id, int code) {
+    if (id == kKeysProgramList || code != BN_CLICKED) return false;
+    ReadOptions();
+    EnableDependents();
+    return true;
+}
+
+void CaptureKeysDialog::OnOK() {
+    ReadOptions();
+    Settings chosen;
+    options_.OkButtonClick(chosen);
+    request_.options = CaptureOptionsOf(chosen);
+    request_.speed = chosen.CaptureSpeed;
+    request_.nickname = ItemText(kKeysNicknameField);
+    request_.programScope = IsChecked(kKeysProgramRadio);
+    HWND list = Item(kKeysProgramList);
+    const LRESULT row = SendMessageA(list, LB_GETCURSEL, 0, 0);
+    window_.clear();
+    if (row > 0) {
+        char title[256] = {};
+        if (SendMessageA(list, LB_GETTEXTLEN, row, 0) < static_cast<LRESULT>(sizeof title))
+            SendMessageA(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(title));
+        window_ = title;
+    }
+    End(IDOK);
+}
+
+}  // namespace tavrin

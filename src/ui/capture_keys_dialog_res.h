@@ -1,0 +1,22 @@
+#pragma once
+#define kCaptureKeysDialog 1800
+#define kKeysTriggerText 1801
+#define kKeysStopText 1802
+#define kKeysOwnStopText 1803
+#define kKeysNicknameField 1804
+#define kKeysKeysCheck 1805
+#define kKeysDoubleAltCheck 1806
+#define kKeysMouseCheck 1807
+#define kKeysScreenRadio 1808
+#define kKeysWindowRadio 1809
+#define kKeysPositionRadio 1810
+#define kKeysClicksOnlyCheck 1811
+#define kKeysWindowSizeCheck 1812
+#define kKeysTimeCheck 1813
+#define kKeysActualRadio 1814
+#define kKeysHalfRadio 1815
+#define kKeysDoubleRadio 1816
+#define kKeysQuadrupleRadio 1817
+#define kKeysGlobalRadio 1818
+#define kKeysProgramRadio 1819
+#define kKeysProgramList 1820
