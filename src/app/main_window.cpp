@@ -18,7 +18,8 @@ constexpr UINT kMainTrayIcon = 1;
 
 ControllerPlatform PlatformOf(AppContext& app) {
     return {app.input,    app.desktop, app.fileSystem, app.files, app.clipboard, app.pump,
-            app.playbackUi, app.hooks, app.clock,     app.messages, app.timers,  app.sound};
+            app.playbackUi, app.hooks, app.clock,     app.messages, app.timers,  app.sound,
+            app.system};
 }
 
 }  // namespace
