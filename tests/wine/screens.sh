@@ -37,6 +37,7 @@ message-invalid-numeric-value   | Error             | play ask; typed "Macro Rep
 text-box                        | Notes             | play notes                | keys Notes Return
 notice-repeat-error             | Repeat Error      | play unended              | keys "Repeat Error" Return
 notice-launch-error             | Launch Error      | play launcher             | keys "Launch Error" Return
+notice-no-screen-mode           | Macro Execution Error | play screenmode       | keys "Macro Execution Error" Return
 '
 
 # The pattern for xdotool search --name of the title $1, exactly.
@@ -112,6 +113,7 @@ add_macro ask 30000 '<PROMPTREP><ENDREP>'
 add_macro notes 30000 '<TBOX:<HEAD:Notes>A text box shown by a macro.>'
 add_macro unended 30000 '<REPEAT:0002>'
 add_macro launcher 30000 '<LAUNCH:C:\tavrin\NOSUCH.EXE>'
+add_macro screenmode 30000 '<SCREEN:999>'
 # A recent file that is gone, for its message.
 printf '[Misc]\r\nLast File 1=C:\\tavrin\\GONE.ZYN\r\n' >"$WINDOWS_DIR/KELDA.INI"
 
