@@ -5,15 +5,21 @@
 
 #include "app/shared_remap_block.h"
 #include "platform/hook_library.h"
+#include "platform/system_platform.h"
 #include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_dial_up.h"
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_input.h"
 #include "platform/win32/win32_message_pump.h"
+#include "platform/win32/win32_network_drives.h"
+#include "platform/win32/win32_printers.h"
 #include "platform/win32/win32_profile.h"
+#include "platform/win32/win32_shell_desktop.h"
 #include "platform/win32/win32_sound.h"
+#include "platform/win32/win32_system_settings.h"
 #include "platform/win32/win32_timers.h"
 #include "platform/win32/win32_user_messages.h"
 #include "playback/key_pace.h"
@@ -57,6 +63,12 @@ struct AppContext {
     Win32MenuWindow menuWindow{settings};
     SharedRemapBlock remapBlock;
     Remapper remapper{files, hooks, messages, remapBlock};
+    Win32SystemSettings systemSettings;
+    Win32Printers printers;
+    Win32ShellDesktop shell;
+    Win32NetworkDrives networkDrives;
+    Win32DialUp dialUp;  // the dial-up library, loaded for the whole run
+    SystemPlatform system{systemSettings, printers, shell, networkDrives, dialUp};
     std::string commandLine;        // the whole command line, program path included
     std::vector<std::string> args;  // the arguments after the program path
     int showCommand = 1;            // the show command handed to the program

@@ -28,7 +28,8 @@ HICON SmallIcon(int id) {
 
 ControllerPlatform PlatformOf(AppContext& app) {
     return {app.input,    app.desktop, app.fileSystem, app.files, app.clipboard, app.pump,
-            app.playbackUi, app.hooks, app.clock,     app.messages, app.timers,  app.sound};
+            app.playbackUi, app.hooks, app.clock,     app.messages, app.timers,  app.sound,
+            app.system};
 }
 
 }  // namespace
@@ -105,9 +106,6 @@ LRESULT TMainWin::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
                 HideProgram();
             }
             break;
-        case WM_SETFOCUS:  // the keys go to the macro list
-            SetFocus(list_.Handle());
-            return 0;
         case WM_ACTIVATEAPP:
             if (!wParam) AppDeactivate();
             break;

@@ -60,7 +60,7 @@ public:
     // when the process may not shut the system down.
     virtual bool SetShutdownPrivilege(bool enabled) = 0;
     // ExitWindowsEx with the flags; the result is ignored.
-    virtual void ExitWindows(unsigned flags) = 0;
+    virtual void ExitSession(unsigned flags) = 0;
 };
 
 }  // namespace tavrin

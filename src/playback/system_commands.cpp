@@ -60,7 +60,7 @@ bool SystemCommands::PlayTag(const TagMatch& tag) {
             Wallpaper(tag);
             break;
         case TagKind::DefaultPrinter: DefaultPrinter(tag.Fields.Texts[0]); break;
-        case TagKind::LogOff: settings_.ExitWindows(exitwindows::kLogOff); break;
+        case TagKind::LogOff: settings_.ExitSession(exitwindows::kLogOff); break;
         case TagKind::Reboot: EndSession(exitwindows::kReboot); break;
         case TagKind::Shutdown: EndSession(exitwindows::kShutdown); break;
         case TagKind::PowerOff: EndSession(exitwindows::kPowerOff); break;
@@ -138,7 +138,7 @@ void SystemCommands::DefaultPrinter(const std::string& name) {
 
 void SystemCommands::EndSession(unsigned flags) {
     if (!settings_.SetShutdownPrivilege(true)) return;
-    settings_.ExitWindows(flags);
+    settings_.ExitSession(flags);
     settings_.SetShutdownPrivilege(false);
 }
 

@@ -48,7 +48,7 @@ public:
         calls.push_back(enabled ? "privilege on" : "privilege off");
         return privilege;
     }
-    void ExitWindows(unsigned flags) override { calls.push_back("exit " + std::to_string(flags)); }
+    void ExitSession(unsigned flags) override { calls.push_back("exit " + std::to_string(flags)); }
 };
 
 class FakePrinters : public Printers {

@@ -58,6 +58,7 @@ capture-defaults                | Capture Defaults  | menu o c                  
 notice-start-capture            | Start Capture     | keys "Tavrin 99 (KELDA)" ctrl+alt+shift+x | keys "Start Capture" Return
 capture-complete                | Capture Complete  | keys "Tavrin 99 (KELDA)" ctrl+alt+shift+x | keys "Capture Complete" Escape
 capture-macro                   | Capture Macro     | typed "Tavrin 99 (KELDA)" none; menu m c | keys "Capture Macro" Escape
+notice-no-screen-mode           | Macro Execution Error | play screenmode       | keys "Macro Execution Error" Return
 '
 
 # The pattern for xdotool search --name of the title $1, exactly.
@@ -146,6 +147,7 @@ add_macro "Mail signature" 20000 'Regards' quillet=sig
 add_macro "Morning report" 10000 'report'
 add_macro "Old address" 144 'old' 1 "" 0 0
 add_macro "Budget totals" 288 'total' 2 "Budget 2027 - Quarterly Spreadsheet"
+add_macro screenmode 30000 '<SCREEN:999>'
 # A recent file that is gone, for its message.
 printf '[Misc]\r\nLast File 1=C:\\tavrin\\GONE.ZYN\r\n' >"$WINDOWS_DIR/KELDA.INI"
 
