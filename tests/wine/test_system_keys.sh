@@ -14,7 +14,9 @@ start_program
 wait_for_trace "hooks installed"
 main=$(xdotool search --sync --name "Tavrin 99 \(KELDA\)" | head -n 1)
 focus_window "$main" "Tavrin 99 (KELDA)"
-xdotool key Home alt+m m                                  # row 1: "Activate Tavrin"
+# Typing in the list selects "Activate Tavrin" by its activation text.
+xdotool type --delay 100 "ctrl+alt+shift+w"
+xdotool key alt+m m
 wait_for_windows "System Hot Keys" || fail "System Hot Keys did not open"
 dialog=$(xdotool search --name "System Hot Keys" | head -n 1)
 focus_window "$dialog" "System Hot Keys"
