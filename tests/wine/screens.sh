@@ -57,7 +57,7 @@ message-tutorial-missing        | Error             | menu h t; keys "User Manua
 capture-defaults                | Capture Defaults  | menu o c                  | keys "Capture Defaults" Escape
 notice-start-capture            | Start Capture     | keys "Tavrin 99 (KELDA)" ctrl+alt+shift+x | keys "Start Capture" Return
 capture-complete                | Capture Complete  | keys "Tavrin 99 (KELDA)" ctrl+alt+shift+x | keys "Capture Complete" Escape
-capture-macro                   | Capture Macro     | typed "Tavrin 99 (KELDA)" none; menu m c | keys "Capture Macro" Escape
+capture-macro                   | Capture Macro     | typed "Tavrin 99 (KELDA)" f1; menu m c | keys "Capture Macro" Escape
 notice-no-screen-mode           | Macro Execution Error | play screenmode       | keys "Macro Execution Error" Return
 '
 
