@@ -197,9 +197,18 @@ Player::Outcome Player::PlayTag(const TagMatch& tag, Run& run) {
             for (char c : TimeText(clock_.Now(), tag.Index, f.Letters[0] == 'Y'))
                 keys_.TypeCharacter(c, run.held);
             break;
+        case TagKind::EmptyBin:
+        case TagKind::Test: {
+            // Reserved tags: taken, not typed, and the user told why nothing
+            // happened.
+            const std::string name = tag.Kind == TagKind::EmptyBin ? "<EMPTYBIN>" : "<TEST>";
+            ui_.DoAMessage("Macro Error", "\"" + name +
+                                              "\" is reserved: it does nothing in this version "
+                                              "of Tavrin 99.");
+            break;
+        }
         default:
-            // Remarks, "<ENDREP>" outside a block, and the tags whose command
-            // groups do not play yet are taken, not typed.
+            // Remarks and "<ENDREP>" outside a block are taken, not typed.
             break;
     }
     return Outcome::Played;
