@@ -33,13 +33,11 @@ void CaptureDefaultsDialog::ReadControls() {
     form_.Keys = IsChecked(kDefKeysCheck);
     form_.DoubleAlt = IsChecked(kDefDoubleAltCheck);
     form_.Mouse = IsChecked(kDefMouseCheck);
-    for (int k = 0; k < 3; ++k)
-        if (IsChecked(kRelativeRadios[k])) form_.Relative = k + 1;
+    form_.Relative = CheckedOf(kRelativeRadios, form_.Relative);
     form_.ClicksOnly = IsChecked(kDefClicksOnlyCheck);
     form_.WindowSize = IsChecked(kDefWindowSizeCheck);
     form_.Time = IsChecked(kDefTimeCheck);
-    for (int k = 0; k < 4; ++k)
-        if (IsChecked(kSpeedRadios[k])) form_.Speed = k + 1;
+    form_.Speed = CheckedOf(kSpeedRadios, form_.Speed);
     form_.Prompt = IsChecked(kDefPromptCheck);
     form_.Global = IsChecked(kDefGlobalRadio);
 }

@@ -66,13 +66,11 @@ void CaptureKeysDialog::ReadOptions() {
     options_.Keys = IsChecked(kKeysKeysCheck);
     options_.DoubleAlt = IsChecked(kKeysDoubleAltCheck);
     options_.Mouse = IsChecked(kKeysMouseCheck);
-    for (int k = 0; k < 3; ++k)
-        if (IsChecked(kRelativeRadios[k])) options_.Relative = k + 1;
+    options_.Relative = CheckedOf(kRelativeRadios, options_.Relative);
     options_.ClicksOnly = IsChecked(kKeysClicksOnlyCheck);
     options_.WindowSize = IsChecked(kKeysWindowSizeCheck);
     options_.Time = IsChecked(kKeysTimeCheck);
-    for (int k = 0; k < 4; ++k)
-        if (IsChecked(kSpeedRadios[k])) options_.Speed = k + 1;
+    options_.Speed = CheckedOf(kSpeedRadios, options_.Speed);
 }
 
 void CaptureKeysDialog::EnableDependents() {
