@@ -8,15 +8,15 @@
 
 namespace tavrin {
 
-bool SaveShellLink(const ShellLinkSpec& spec, const std::string& linkPath) {
+bool SaveShellLink(const ShellLinkFields& fields, const std::string& linkPath) {
     IShellLinkA* link = nullptr;
     if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
                                 reinterpret_cast<void**>(&link))))
         return false;
-    bool ok = SUCCEEDED(link->SetPath(spec.target.c_str())) &&
-              SUCCEEDED(link->SetArguments(spec.arguments.c_str())) &&
-              SUCCEEDED(link->SetWorkingDirectory(spec.folder.c_str())) &&
-              SUCCEEDED(link->SetIconLocation(spec.iconFile.c_str(), 0));
+    bool ok = SUCCEEDED(link->SetPath(fields.target.c_str())) &&
+              SUCCEEDED(link->SetArguments(fields.arguments.c_str())) &&
+              SUCCEEDED(link->SetWorkingDirectory(fields.folder.c_str())) &&
+              SUCCEEDED(link->SetIconLocation(fields.iconFile.c_str(), 0));
     IPersistFile* file = nullptr;
     if (ok && SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
         const int size = MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, nullptr, 0);

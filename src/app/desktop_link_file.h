@@ -5,7 +5,7 @@
 
 namespace tavrin {
 
-struct ShellLinkSpec {
+struct ShellLinkFields {
     std::string target;     // the program the link starts
     std::string arguments;
     std::string folder;     // its working folder
@@ -13,7 +13,7 @@ struct ShellLinkSpec {
 };
 
 // False when the link object cannot be made or the file cannot be saved.
-bool SaveShellLink(const ShellLinkSpec& spec, const std::string& linkPath);
+bool SaveShellLink(const ShellLinkFields& fields, const std::string& linkPath);
 
 // The registry value "Desktop" of the user's "Shell Folders", else the
 // shell's own desktop folder; empty when neither is known.

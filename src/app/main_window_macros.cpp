@@ -40,12 +40,12 @@ void TMainWin::MenuOnDesktopClick() {
 void TMainWin::DoTheLink(const std::string& nickname) {
     const std::string desktop = DesktopFolder();
     const std::string path = desktop + "\\" + LinkFileName(nickname);
-    ShellLinkSpec spec;
-    spec.target = app_.programFolder + "\\QORVIL.EXE";
-    spec.arguments = LinkArguments(nickname);
-    spec.folder = app_.programFolder;
-    spec.iconFile = spec.target;
-    if (desktop.empty() || !SaveShellLink(spec, path)) {
+    ShellLinkFields fields;
+    fields.target = app_.programFolder + "\\QORVIL.EXE";
+    fields.arguments = LinkArguments(nickname);
+    fields.folder = app_.programFolder;
+    fields.iconFile = fields.target;
+    if (desktop.empty() || !SaveShellLink(fields, path)) {
         app_.messages.ShowMessage("Error", "The desktop icon could not be saved as \"" + path +
                                                "\".");
         return;
