@@ -18,13 +18,15 @@ constexpr UINT kMsgRecordingIcon = WM_APP + 17;
 }  // namespace
 
 CaptureFrame::CaptureFrame(AppContext& app, std::function<void()> showMain,
-                           std::function<void()> refresh, std::function<bool()> browsing,
-                           std::function<int()> selected)
+                           std::function<void(int)> refresh, std::function<bool()> browsing,
+                           std::function<int()> selected,
+                           std::function<WindowId()> lastOther)
     : app_(app),
       showMain_(std::move(showMain)),
       refresh_(std::move(refresh)),
       browsing_(std::move(browsing)),
       selected_(std::move(selected)),
+      lastOther_(std::move(lastOther)),
       controller_({app.files, app.fileSystem, app.desktop, app.hooks, app.playbackUi,
                    app.messages, app.clock},
                   app.store, app.settings, *this, app.programFolder) {}
@@ -57,18 +59,21 @@ void CaptureFrame::Recapture() {
     CaptureKeysDialog dialog(n, record, app_.store.Table(), app_.settings,
                              controller_.StopHotKey());
     if (dialog.Create(owner_) != IDOK || !controller_.StartCaptureOf(dialog.Request())) return;
-    refresh_();
-    // Out of the way of the capture, which goes to the chosen window, or to
-    // the one that was active before the program when none was chosen.
-    if (app_.settings.UseHide) {
-        ShowWindow(owner_, SW_HIDE);
-    } else if (dialog.WindowTitle().empty()) {
+    refresh_(n);
+    // Out of the way of the capture: hidden in the hidden display mode. The
+    // chosen window comes to the front; with none chosen, the last active
+    // window of another program does when the program hides, and the
+    // program minimises when it does not.
+    if (app_.settings.UseHide) ShowWindow(owner_, SW_HIDE);
+    WindowId target = 0;
+    if (!dialog.WindowTitle().empty()) {
+        target = app_.desktop.FindExact(dialog.WindowTitle());
+    } else if (app_.settings.UseHide) {
+        target = lastOther_();
+    } else {
         ShowWindow(owner_, SW_MINIMIZE);
     }
-    if (!dialog.WindowTitle().empty()) {
-        if (const WindowId w = app_.desktop.FindExact(dialog.WindowTitle()))
-            app_.desktop.Activate(w);
-    }
+    if (target != 0) app_.desktop.Activate(target);
 }
 
 bool CaptureFrame::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

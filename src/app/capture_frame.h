@@ -15,12 +15,14 @@ namespace tavrin {
 
 class CaptureFrame : private CaptureHost {
 public:
-    // showMain shows and raises the main window; refresh refills its list;
+    // showMain shows and raises the main window; refresh refills its list
+    // and selects the macro it is given (0 keeps the selection);
     // browsing tells whether the macro file is open in a browse mode;
-    // selected is the macro selected in the list, 0 for none.
+    // selected is the macro selected in the list, 0 for none; lastOther is
+    // the last active window of another program.
     CaptureFrame(AppContext& app, std::function<void()> showMain,
-                 std::function<void()> refresh, std::function<bool()> browsing,
-                 std::function<int()> selected);
+                 std::function<void(int)> refresh, std::function<bool()> browsing,
+                 std::function<int()> selected, std::function<WindowId()> lastOther);
 
     void Create(HWND owner);
     CaptureController& Controller() { return controller_; }
@@ -34,15 +36,16 @@ private:
     void ShowRecordingIcon(bool shown) override;
     void CaptureComplete(MacroRecord& record, const std::string& program) override;
     void ShowMainWindow() override { showMain_(); }
-    void RefreshMacroList(int) override { refresh_(); }
+    void RefreshMacroList(int n) override { refresh_(n); }
     // "Re&capture Macro" on the selected macro.
     void Recapture();
 
     AppContext& app_;
     std::function<void()> showMain_;
-    std::function<void()> refresh_;
+    std::function<void(int)> refresh_;
     std::function<bool()> browsing_;
     std::function<int()> selected_;
+    std::function<WindowId()> lastOther_;
     CaptureController controller_;
     TrayIcon icon_;
     HWND owner_ = nullptr;

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "app/main_window_res.h"
+#include "app/screen_dpi.h"
 #include "forms/fit_text.h"
 #include "forms/macro_list.h"
 #include "forms/macro_sort.h"
@@ -25,6 +26,10 @@ HFONT MakeFont(const FontSpec& f, bool italic) {
                        f.Underline, f.Strikeout, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, f.Name.c_str());
 }
+
+// A font's colour as the settings keep it: red, green and blue in the low
+// three bytes.
+COLORREF FontColour(int32_t colour) { return static_cast<COLORREF>(colour) & 0xFFFFFF; }
 
 SIZE TextSize(HDC dc, HFONT font, const std::string& text) {
     HGDIOBJ old = SelectObject(dc, font);
@@ -91,7 +96,8 @@ void MacroListView::ApplyAppearance() {
     applying_ = true;
     ListView_SetColumnWidth(list_, 0, numberWidth);
     ListView_SetColumnWidth(list_, 1, settings_.ShowIcons ? rowHeight : 0);
-    for (int c = 2; c < kColumns; ++c) ListView_SetColumnWidth(list_, c, settings_.ColWidth[c - 2]);
+    for (int c = 2; c < kColumns; ++c)
+        ListView_SetColumnWidth(list_, c, ToScreen(settings_.ColWidth[c - 2]));
     applying_ = false;
     // The list lays its header out again for the title font.
     RECT r;
@@ -292,6 +298,15 @@ LRESULT CALLBACK MacroListView::ListProc(HWND hwnd, UINT msg, WPARAM wParam, LPA
             return 0;
         case WM_GETDLGCODE:
             return DLGC_WANTALLKEYS | DLGC_WANTCHARS;
+        case WM_NOTIFY: {
+            // The column titles in the colour of the title font.
+            const auto& draw = *reinterpret_cast<const NMCUSTOMDRAW*>(lParam);
+            if (draw.hdr.hwndFrom != self->header_ || draw.hdr.code != NM_CUSTOMDRAW) break;
+            if (draw.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
+            if (draw.dwDrawStage != CDDS_ITEMPREPAINT) return CDRF_DODEFAULT;
+            SetTextColor(draw.hdc, FontColour(self->settings_.GridTitleFont.Color));
+            return CDRF_NEWFONT;
+        }
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
         case WM_SYSKEYDOWN:

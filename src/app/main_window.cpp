@@ -2,10 +2,12 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cctype>
 
 #include "app/main_window_res.h"
 #include "app/menu_ids.h"
+#include "app/screen_dpi.h"
 #include "app/second_copy.h"
 #include "app/trace.h"
 #include "platform/hook_protocol.h"
@@ -39,9 +41,14 @@ TMainWin::TMainWin(AppContext& app)
       controller_(PlatformOf(app), app.store, app.settings, *this),
       list_(app.store, app.settings, icons_),
       capture_(
-          app, [this] { ShowMainWindow(); }, [this] { RefreshMacroList(); },
+          app, [this] { ShowMainWindow(); },
+          [this](int n) {
+              RefreshMacroList();
+              if (n > 0) list_.SelectMacro(n);
+          },
           [this] { return options_.browseMode || options_.browseAllMode; },
-          [this] { return list_.SelectedMacro(); }) {}
+          [this] { return list_.SelectedMacro(); },
+          [this] { return controller_.LastActiveOtherWindow(); }) {}
 
 bool TMainWin::Create(HINSTANCE instance) {
     INITCOMMONCONTROLSEX controls{};
@@ -57,9 +64,14 @@ bool TMainWin::Create(HINSTANCE instance) {
     wc.lpszClassName = kClassName;
     if (!RegisterClassA(&wc)) return false;
     const Settings& s = app_.settings;
+    // The stored size is at 96 dots per inch; on the screen it is no larger
+    // than the work area.
+    RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const int width = std::min<int>(ToScreen(s.MainWidth), work.right - work.left);
+    const int height = std::min<int>(ToScreen(s.MainHeight), work.bottom - work.top);
     hwnd_ = CreateWindowExA(0, kClassName, "Tavrin 99", WS_OVERLAPPEDWINDOW, s.MainLeft,
-                            s.MainTop, s.MainWidth, s.MainHeight, nullptr, nullptr, instance,
-                            this);
+                            s.MainTop, width, height, nullptr, nullptr, instance, this);
     if (!hwnd_) return false;
     app_.messages.SetOwner(hwnd_);
     app_.playbackUi.SetOwner(hwnd_);
@@ -220,8 +232,8 @@ void TMainWin::FormClose() {
         const RECT& r = placement.rcNormalPosition;
         app_.settings.MainLeft = r.left;
         app_.settings.MainTop = r.top;
-        app_.settings.MainWidth = r.right - r.left;
-        app_.settings.MainHeight = r.bottom - r.top;
+        app_.settings.MainWidth = FromScreen(r.right - r.left);
+        app_.settings.MainHeight = FromScreen(r.bottom - r.top);
     }
     tray_.Show(false);
     menuTrays_.Clear();

@@ -75,7 +75,6 @@ private:
     void ShowListMenu(LPARAM position);
     void ShowTrayMenu();
     bool OnControlNotify(const NMHDR& header, LRESULT& result);
-    int Dpi() const;
 
     // The macro commands of this window (main_window_macros.cpp).
     void MenuOnDesktopClick();

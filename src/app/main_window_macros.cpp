@@ -7,9 +7,11 @@
 
 #include "app/desktop_link_file.h"
 #include "app/menu_ids.h"
+#include "app/screen_dpi.h"
 #include "forms/desktop_link.h"
 #include "forms/macro_sort.h"
 #include "forms/quick_wizard_buttons.h"
+#include "playback/network_commands.h"
 #include "ui/quick_info_dialog.h"
 #include "ui/sort_order_dialog.h"
 #include "ui/tutorial_notice_dialog.h"
@@ -41,7 +43,7 @@ void TMainWin::DoTheLink(const std::string& nickname) {
     const std::string desktop = DesktopFolder();
     const std::string path = desktop + "\\" + LinkFileName(nickname);
     ShellLinkFields fields;
-    fields.target = app_.programFolder + "\\QORVIL.EXE";
+    fields.target = app_.programFolder + "\\" + kProgramFile;
     fields.arguments = LinkArguments(nickname);
     fields.folder = app_.programFolder;
     fields.iconFile = fields.target;
@@ -82,7 +84,7 @@ void TMainWin::TitleSortClick(const std::string& title) {
 void TMainWin::ColumnsSized() {
     bool changed = false;
     for (int c = 0; c < 3; ++c) {
-        const int width = ListView_GetColumnWidth(list_.Handle(), c + 2);
+        const int width = FromScreen(ListView_GetColumnWidth(list_.Handle(), c + 2));
         changed = changed || width != app_.settings.ColWidth[c];
         app_.settings.ColWidth[c] = width;
     }
@@ -95,6 +97,10 @@ void TMainWin::RowDoubleClick(int n) {
 }
 
 void TMainWin::DoQuickWiz(int n) {
+    if (n == kDialUpWizard && !app_.dialUp.Available()) {
+        app_.messages.ShowMessage("Warning", kDialUpMissing);
+        return;
+    }
     const std::string refusal = QuickWizardRefusal(app_.store.MacroCount());
     if (!refusal.empty()) {
         app_.messages.ShowMessage("Error", refusal);

@@ -7,16 +7,10 @@
 
 #include "app/main_window_res.h"
 #include "app/menu_ids.h"
+#include "app/screen_dpi.h"
 #include "forms/main_layout.h"
 
 namespace tavrin {
-
-int TMainWin::Dpi() const {
-    HDC dc = GetDC(hwnd_);
-    const int dpi = GetDeviceCaps(dc, LOGPIXELSX);
-    ReleaseDC(hwnd_, dc);
-    return dpi;
-}
 
 void TMainWin::CreateControls() {
     NONCLIENTMETRICSA metrics{};
@@ -36,10 +30,10 @@ void TMainWin::CreateControls() {
         item.pszText = const_cast<char*>(titles[i]);
         SendMessageA(pages_, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
     }
-    speed_.Create(hwnd_, Dpi());
+    speed_.Create(hwnd_, ScreenDpi());
     panel_.Create(hwnd_, uiFont_);
     list_.Create(hwnd_);
-    wizards_.Create(hwnd_, Dpi());
+    wizards_.Create(hwnd_, ScreenDpi());
     // The page control lies under the controls of its pages.
     SetWindowPos(pages_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
@@ -73,7 +67,7 @@ void TMainWin::MyPageChange() {
 
 void TMainWin::FormResize() {
     if (closing_ || pages_ == nullptr) return;
-    const int dpi = Dpi();
+    const int dpi = ScreenDpi();
     const auto px = [dpi](int v) { return MulDiv(v, dpi, 96); };
     RECT client;
     GetClientRect(hwnd_, &client);

@@ -36,7 +36,7 @@ public:
     virtual void CaptureComplete(MacroRecord& record, const std::string& program) = 0;
     // Shows the main window (restored) and brings it to the front.
     virtual void ShowMainWindow() = 0;
-    // Refills the macro list and selects macro n (0: none).
+    // Refills the macro list and selects macro n (0: the selection stays).
     virtual void RefreshMacroList(int select) = 0;
 };
 

@@ -164,8 +164,13 @@ void MainController::OnAbort() {
 }
 
 void MainController::OnWindowActivated(WindowId window) {
-    if (!hotKeys_.MenuOpen() && !platform_.desktop.Title(window).empty()) lastActive_ = window;
-    for (int n : tavrin::OnWindowActivated(store_, platform_.hooks, platform_.desktop, window)) {
+    const std::vector<int> due =
+        tavrin::OnWindowActivated(store_, platform_.hooks, platform_.desktop, window);
+    if (!hotKeys_.MenuOpen() && !platform_.desktop.Title(window).empty()) {
+        lastActive_ = window;
+        if (store_.Table().FrontProgram() != kProgramFile) lastOther_ = window;
+    }
+    for (int n : due) {
         MacroRecord record;
         if (player_.Running() || hotKeys_.MenuOpen() || !store_.ReadMacro(n, record)) continue;
         host_.Trace("window title macro " + std::to_string(n));

@@ -100,6 +100,9 @@ public:
     void OnAbort();
     void OnInUseCleared() { hotKeys_.OnInUseCleared(); }
     void OnWindowActivated(WindowId window);
+    // The last activated window with a title that is not of this program;
+    // 0 until one was activated. A capture records into it.
+    WindowId LastActiveOtherWindow() const { return lastOther_; }
     void OnProgramsChanged();
     void OnUserActivity() { scheduler_.OnUserActivity(); }
     void OnQuillet(uint32_t wParam, uint32_t lParam) { quillets_.OnTyped(wParam, lParam); }
@@ -172,6 +175,7 @@ private:
     HookHandles hooks_;
     Remapper* remapper_ = nullptr;
     WindowId lastActive_ = 0;  // the last activated window with a title
+    WindowId lastOther_ = 0;   // and the last of another program
     int current_ = 0;  // while a timed, window or nickname start plays
     CaptureController* capture_ = nullptr;
     bool capsLockOn_ = false;  // as the hook library last reported it

@@ -6,6 +6,8 @@
 namespace tavrin {
 
 constexpr int kQuickWizardButtons = 27;
+// The wizard of dial-up networking, which needs the dial-up library.
+constexpr int kDialUpWizard = 12;
 
 // The two or three lines of wizard n (1 to 27); empty for any other n.
 const std::vector<std::string>& QuickWizardLines(int n);

@@ -9,6 +9,9 @@
 
 namespace tavrin {
 
+// The program's file in its folder, which the command line starts.
+inline constexpr char kProgramFile[] = "QORVIL.EXE";
+
 // What the options ask of this run beyond the settings they change.
 struct StartOptions {
     bool hideOnFirstPaint = false;  // "/HIDE"

@@ -146,6 +146,19 @@ TEST_F(MainControllerTest, AWindowTitleMacroPlaysWhenItsWindowComesToTheFront) {
     EXPECT_EQ(input.events.back(), "up 87");
 }
 
+TEST_F(MainControllerTest, TheLastActiveOtherWindowIsOfAnotherProgramAndHasATitle) {
+    Load({Macro("a")});
+    desktop.processes = {{7, "QORVIL.EXE"}, {8, "notepad.exe"}};
+    const WindowId notepad = desktop.Add("Untitled - Notepad", 8);
+    const WindowId main = desktop.Add("Tavrin 99 (KELDA)", 7);
+    const WindowId untitled = desktop.Add("", 8);
+    EXPECT_EQ(controller.LastActiveOtherWindow(), 0u);
+    controller.OnWindowActivated(notepad);
+    controller.OnWindowActivated(main);
+    controller.OnWindowActivated(untitled);
+    EXPECT_EQ(controller.LastActiveOtherWindow(), notepad);
+}
+
 TEST_F(MainControllerTest, AHotKeyDuringPlaybackChangesNothing) {
     Load({Macro("a"), Macro("b", 158, kScopeWindow, "Ledger", 0)});
     const WindowId notepad = desktop.Add("Untitled - Notepad");

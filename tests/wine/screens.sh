@@ -148,8 +148,16 @@ add_macro "Morning report" 10000 'report'
 add_macro "Old address" 144 'old' 1 "" 0 0
 add_macro "Budget totals" 288 'total' 2 "Budget 2027 - Quarterly Spreadsheet"
 add_macro screenmode 30000 '<SCREEN:999>'
-# A recent file that is gone, for its message.
-printf '[Misc]\r\nLast File 1=C:\\tavrin\\GONE.ZYN\r\n' >"$WINDOWS_DIR/KELDA.INI"
+# An icon of the Icons folder, and a file there that is no icon, which shows
+# the program's icon instead.
+mkdir -p "$PROGRAM_DIR/Icons"
+cp "$HERE/../../src/app/res/recording.ico" "$PROGRAM_DIR/Icons/RECORD.ICO"
+printf 'not an icon' >"$PROGRAM_DIR/Icons/BAD.ICO"
+add_macro "Icon file" 30000 'icon' icon=RECORD.ICO
+add_macro "Bad icon" 30000 'bad' icon=BAD.ICO
+# A recent file that is gone, for its message; column titles in navy.
+printf '[Misc]\r\nLast File 1=C:\\tavrin\\GONE.ZYN\r\n[Grid Title Font]\r\nColor=8388608\r\n' \
+    >"$WINDOWS_DIR/KELDA.INI"
 
 rm -rf "$OUT"
 mkdir -p "$OUT"

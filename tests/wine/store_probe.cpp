@@ -8,9 +8,10 @@
 // that need macros; a macro text "@<path>" is read from that file, bytes as
 // they are (CR LF kept), for long texts and texts with line breaks or
 // characters beyond ASCII; the named values set "quillet", "sched" (the
-// schedule kind) and "minutes"; "menu=5,6,7" makes it a popup menu of those
-// macros (shown as nickname and scope unless "show" gives another style,
-// and its second character, if any, the icon size '0' .. '4');
+// schedule kind), "minutes" and "icon" (a file of the Icons folder);
+// "menu=5,6,7" makes it a popup menu of those macros (shown as nickname and
+// scope unless "show" gives another style, and its second character, if
+// any, the icon size '0' .. '4');
 //   store_probe list <macro file>
 // prints "number nickname|hot key|active" for every macro;
 //   store_probe record <macro file> <n> text|quillet
@@ -86,6 +87,7 @@ bool NamedValue(const std::string& arg, tavrin::MacroRecord& r) {
     if (name == "quillet") r.QuilletName = value;
     else if (name == "sched") r.SchedKind = static_cast<int16_t>(std::stoi(value));
     else if (name == "minutes") r.SchedMinutes = static_cast<uint16_t>(std::stoi(value));
+    else if (name == "icon") r.IconFile = value;
     else if (name == "menu") {
         r.Scope = tavrin::kScopePopupMenu;
         r.IconFile = "MENU";
