@@ -140,8 +140,13 @@ LRESULT TMainWin::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             }
             break;
         case WM_SETFOCUS:
-            // The keys go to the list, where typing searches it.
-            if (!wizardsPage_) SetFocus(list_.Handle());
+            // On to the page shown; with the wizard buttons disabled the
+            // window keeps it.
+            if (!wizardsPage_) {
+                SetFocus(list_.Handle());
+            } else {
+                wizards_.Focus();
+            }
             return 0;
         case WM_CONTEXTMENU:
             if (reinterpret_cast<HWND>(wParam) == list_.Handle()) {

@@ -71,6 +71,7 @@ private:
     void CreateControls();
     void ApplyAppearance();
     void MyPageChange();
+    void FocusPage();
     void ApplyBrowseMode();
     void ShowListMenu(LPARAM position);
     void ShowTrayMenu();

@@ -60,9 +60,19 @@ void TMainWin::MyPageChange() {
     speed_.Show(macros && app_.settings.UseSpeed);
     panel_.Show(macros && !app_.settings.UseSpeed);
     wizards_.Show(wizardsPage_);
-    if (macros && IsWindowVisible(hwnd_)) SetFocus(list_.Handle());
+    if (IsWindowVisible(hwnd_)) FocusPage();
     FormResize();
     SetRowCommands();
+}
+
+// The keys go to the page shown, never to a control hidden with the other:
+// to the list, where typing searches it, or to the first wizard button.
+void TMainWin::FocusPage() {
+    if (!wizardsPage_) {
+        SetFocus(list_.Handle());
+    } else if (!wizards_.Focus()) {
+        SetFocus(hwnd_);
+    }
 }
 
 void TMainWin::FormResize() {

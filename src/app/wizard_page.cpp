@@ -93,12 +93,14 @@ void WizardPage::Show(bool visible) {
     for (HWND w : buttons_) ShowWindow(w, visible ? SW_SHOW : SW_HIDE);
 }
 
-}  // namespace tavrin
-
-namespace tavrin {
-
 void WizardPage::Enable(bool on) {
     for (HWND w : buttons_) EnableWindow(w, on);
+}
+
+bool WizardPage::Focus() {
+    if (buttons_.empty() || !IsWindowEnabled(buttons_[0])) return false;
+    SetFocus(buttons_[0]);
+    return true;
 }
 
 }  // namespace tavrin

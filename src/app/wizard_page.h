@@ -20,6 +20,8 @@ public:
     void Move(int left, int top, int width);
     void Show(bool visible);
     void Enable(bool on);
+    // Gives the keyboard focus to the first button; false when it is disabled.
+    bool Focus();
 
 private:
     HBITMAP BuildButton(int n, HDC screen, HBITMAP pictures);

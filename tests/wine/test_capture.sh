@@ -8,7 +8,7 @@
 # next free ZY<i>.TXT (an existing ZY0.TXT is left alone).
 . "$HERE/lib.sh"
 fresh_program_dir src/app/QORVIL.EXE src/hooklib/ZYNHOOK.DLL tests/wine/store_probe.exe \
-    tests/wine/window_tool.exe
+    tests/wine/window_tool.exe tests/wine/ui_reader.exe
 STARTED=()
 trap 'stop_started "${STARTED[@]}" $PROGRAM_PID' EXIT
 
@@ -60,6 +60,10 @@ complete_capture typed qz
 macro_line 5 | grep -q '^5 typed|20000|1$' || fail "macro 5 is \"$(macro_line 5)\""
 [ "$(run_probe store_probe.exe record 'C:\tavrin\KELDA.ZYN' 5 quillet)" = qz ] \
     || fail "macro 5 has not the Quillet qz"
+# The list selects the captured macro.
+row=$(run_probe ui_reader.exe selected "Tavrin 99 (KELDA)" | tr -d '\r')
+run_probe ui_reader.exe rows "Tavrin 99 (KELDA)" | tr -d '\r' | cut -d'|' -f2- | sed -n "${row}p" \
+    | grep -qx 'qz|typed|GLOBAL' || fail "row $row is selected, not the captured macro"
 
 # Played into an emptied Notepad.
 focus_window "$NOTEPAD" "Untitled - Notepad"
