@@ -56,7 +56,8 @@ void MacroListView::DeleteFonts() {
 void MacroListView::Create(HWND parent) {
     list_ = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
                             WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | LVS_REPORT |
-                                LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDATA,
+                                LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDATA |
+                                LVS_SHAREIMAGELISTS,
                             0, 0, 0, 0, parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kMacroListControl)),
                             GetModuleHandleA(nullptr), nullptr);
@@ -213,12 +214,18 @@ bool MacroListView::OnNotify(const NMHDR& header, LRESULT& result) {
             case HDN_BEGINTRACKW:
                 // The number and icon columns keep the widths they are given.
                 result = h.iItem < 2;
+                tracking_ = !result;
                 return true;
+            // A width the user drags is told once, when the drag ends; one
+            // changed otherwise (a double click on the divider) at once.
             case HDN_ENDTRACKA:
             case HDN_ENDTRACKW:
+                tracking_ = false;
+                if (onColumnsSized) onColumnsSized();
+                return false;
             case HDN_ITEMCHANGEDA:
             case HDN_ITEMCHANGEDW:
-                if (!applying_ && onColumnsSized) onColumnsSized();
+                if (!applying_ && !tracking_ && onColumnsSized) onColumnsSized();
                 return false;
         }
         return false;

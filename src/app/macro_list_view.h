@@ -74,6 +74,7 @@ private:
     GridSearch search_;
     int titleDown_ = -1;   // the title a right click went down on
     bool applying_ = false;  // widths being set by the program, not dragged
+    bool tracking_ = false;  // the user is dragging a column's edge
     mutable std::string textBuffer_;  // what LVN_GETDISPINFO hands out
     mutable std::wstring wideBuffer_;
 };

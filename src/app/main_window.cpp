@@ -41,7 +41,11 @@ TMainWin::TMainWin(AppContext& app)
       controller_(PlatformOf(app), app.store, app.settings, *this),
       list_(app.store, app.settings, icons_),
       capture_(
-          app, [this] { ShowMainWindow(); },
+          app,
+          [this] {
+              skipDeactivate_ = true;
+              ShowMainWindow();
+          },
           [this](int n) {
               RefreshMacroList();
               if (n > 0) list_.SelectMacro(n);
@@ -132,7 +136,8 @@ LRESULT TMainWin::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_MENUCHAR:
             // Alt and the letter of a page: "M&acros", "&Quick Wizards".
-            if (!(HIWORD(wParam) & MF_SYSMENU) &&
+            // Not inside an open menu, where the letter picks nothing.
+            if (!(HIWORD(wParam) & (MF_SYSMENU | MF_POPUP)) &&
                 (tolower(LOWORD(wParam)) == 'a' || tolower(LOWORD(wParam)) == 'q')) {
                 TabCtrl_SetCurSel(pages_, tolower(LOWORD(wParam)) == 'q' ? 1 : 0);
                 MyPageChange();
@@ -324,8 +329,13 @@ void TMainWin::OnTrayIcon(LPARAM mouseMessage) {
 // The program hides itself in the tray or hidden display mode whenever the
 // user clicks elsewhere, unless something of ours is still open: a pause, a
 // popup menu of macros, or a dialog or message box, which disables the
-// main window while it is open.
+// main window while it is open. Once after a capture it stays, so the user
+// sees the end of the capture.
 void TMainWin::AppDeactivate() {
+    if (skipDeactivate_) {
+        skipDeactivate_ = false;
+        return;
+    }
     if (closing_ || terminating_ || !TrayOrHide()) return;
     if (controller_.PauseOrMenuOpen() || !IsWindowEnabled(hwnd_)) return;
     HideProgram();

@@ -19,6 +19,7 @@
 #include "app/tray_icon.h"
 #include "app/wizard_page.h"
 #include "control/main_controller.h"
+#include "forms/macro_commands.h"
 #include "startup/command_line.h"
 
 namespace tavrin {
@@ -66,6 +67,7 @@ private:
     // SetButtons and CheckTimeItem: the macro commands of the menu, the
     // speed buttons and the lettered buttons follow the selection.
     void SetRowCommands();
+    MacroCommandState CommandState() const;
 
     // The pages, the buttons and the list (main_window_view.cpp).
     void CreateControls();
@@ -138,6 +140,7 @@ private:
     StartOptions options_;
     bool closing_ = false;
     bool terminating_ = false;  // the tray menu's terminate: no hiding while closing
+    bool skipDeactivate_ = false;  // shown after a capture: the next loss of focus keeps it
     HWND pages_ = nullptr;      // "M&acros" and "&Quick Wizards"
     bool wizardsPage_ = false;
     HFONT uiFont_ = nullptr;

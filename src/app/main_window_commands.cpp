@@ -30,6 +30,21 @@ void TMainWin::RefreshMacroList() {
     menuTrays_.Rebuild(app_.store);
 }
 
+MacroCommandState TMainWin::CommandState() const {
+    const int n = list_.SelectedMacro();
+    MacroCommandInput in;
+    in.hasMacro = n > 0;
+    if (n > 0) {
+        in.hotKey = app_.store.Table().HotKeyOf(n);
+        in.scope = app_.store.Table().ScopeOf(n);
+        in.active = app_.store.Table().ActiveOf(n) != 0;
+    }
+    in.browseMode = options_.browseMode;
+    in.browseAllMode = options_.browseAllMode;
+    in.wizardsPage = wizardsPage_;
+    return MacroCommands(in);
+}
+
 void TMainWin::SetRowCommands() {
     struct Binding {
         MacroCommand command;
@@ -44,18 +59,7 @@ void TMainWin::SetRowCommands() {
         {MacroCommand::Import, kMenuImport},       {MacroCommand::Export, kMenuExport},
         {MacroCommand::Sort, kMenuSort},           {MacroCommand::Appearance, kMenuAppearance},
     };
-    const int n = list_.SelectedMacro();
-    MacroCommandInput in;
-    in.hasMacro = n > 0;
-    if (n > 0) {
-        in.hotKey = app_.store.Table().HotKeyOf(n);
-        in.scope = app_.store.Table().ScopeOf(n);
-        in.active = app_.store.Table().ActiveOf(n) != 0;
-    }
-    in.browseMode = options_.browseMode;
-    in.browseAllMode = options_.browseAllMode;
-    in.wizardsPage = wizardsPage_;
-    const MacroCommandState st = MacroCommands(in);
+    const MacroCommandState st = CommandState();
     // Captions first: a new caption enables its menu item.
     menu_.SetCaption(kMenuActivate, st.activateCaption);
     menu_.SetCaption(kMenuModifyDirectly, st.modifyCaption);

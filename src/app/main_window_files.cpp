@@ -78,6 +78,7 @@ void TMainWin::AfterFileOpened() {
     DoCaption();
     RefreshMacroList();
     menu_.SetLastFiles(app_.settings.LastFile);
+    ApplyBrowseMode();  // the recent files come back enabled
 }
 
 }  // namespace tavrin

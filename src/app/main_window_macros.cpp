@@ -67,7 +67,7 @@ void TMainWin::MenuSortClick() {
 
 // A right click on "Activation", "Nickname" or "Scope" sorts by it first.
 void TMainWin::TitleSortClick(const std::string& title) {
-    if (!app_.settings.SortHeader) return;
+    if (!app_.settings.SortHeader || options_.browseAllMode) return;
     const std::string primary = PrimarySortForTitle(title);
     if (primary.empty() || (!app_.settings.PrimarySort.empty() &&
                             app_.settings.PrimarySort[0] == primary[0]))
@@ -91,8 +91,10 @@ void TMainWin::ColumnsSized() {
     if (changed) SaveSettings(app_.profile, app_.settings);
 }
 
+// Only where the scripting editor may open: not in the Browse modes, not
+// for popup menus and system macros.
 void TMainWin::RowDoubleClick(int n) {
-    if (n <= 0 || options_.browseMode || options_.browseAllMode) return;
+    if (n <= 0 || !CommandState().Enabled(MacroCommand::Scripting)) return;
     OnCommand(kMenuScripting);
 }
 

@@ -14,13 +14,16 @@ struct DesktopLinkCheck {
 };
 
 // Macro n may be placed on the desktop when its nickname, trimmed, is not
-// empty and no other macro has exactly the same nickname.
+// empty, no other macro has the same nickname (trimmed, in any case: the
+// link would start the first of them) and no double quote in it is followed
+// by a space (which would end the quoted argument).
 DesktopLinkCheck CheckDesktopLink(const MacroStore& store, int n);
 
 // The link's file name in the desktop folder: the nickname with each
 // character a file name cannot hold (\ / : * ? " < > | and control
 // characters) made "_", and ".LNK"; trailing dots and spaces, which the
-// system drops, are made "_" too.
+// system drops, are made "_" too, and a device name (CON, NUL, COM1, ...)
+// gets a "_" after it.
 std::string LinkFileName(const std::string& nickname);
 
 // The program's arguments: "/A" and the nickname in double quotes, so a

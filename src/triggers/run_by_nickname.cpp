@@ -6,7 +6,9 @@ namespace tavrin {
 
 int FindMacroByNickname(const MacroStore& store, const std::string& upperNickname) {
     for (int n = 1; n <= store.MacroCount(); ++n) {
-        if (UpperCase(store.NicknameOf(n)) == upperNickname) return n;
+        // Trimmed, as the name asked for is: a command line cannot carry
+        // a nickname's outer spaces.
+        if (Trim(UpperCase(store.NicknameOf(n))) == upperNickname) return n;
     }
     return 0;
 }

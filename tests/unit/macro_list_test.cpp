@@ -23,6 +23,7 @@
 #include "startup/command_line.h"
 #include "store/macro_store.h"
 #include "triggers/hot_key_codes.h"
+#include "triggers/run_by_nickname.h"
 #include "triggers/schedule.h"
 
 namespace tavrin {
@@ -311,8 +312,9 @@ TEST(QuickInfo, HotKeyTimedWindowTitleAndSystemMacros) {
 }
 
 TEST_F(MacroListTest, PlaceOnDesktopRefusalsSafeFileNameAndQuotedArgument) {
-    Load({Macro("   ", kF1), Macro("Twin", kF1), Macro("Twin", kCtrlA), Macro("Twin ", kAltA),
-          Macro(" Daily/Weekly: a*b? \"x\" <y> |z. ", kCtrlAltA)});
+    Load({Macro("   ", kF1), Macro("Twin", kF1), Macro("Twin", kCtrlA), Macro(" tWIN ", kAltA),
+          Macro(" Daily/Weekly: a*b? \"x\"<y> |z. ", kCtrlAltA), Macro("say \" hi", kF1),
+          Macro("Solo", kAltA)});
     DesktopLinkCheck check = CheckDesktopLink(store, 1);
     EXPECT_FALSE(check.ok);
     EXPECT_NE(check.message.find("has no nickname assigned"), std::string::npos);
@@ -320,21 +322,29 @@ TEST_F(MacroListTest, PlaceOnDesktopRefusalsSafeFileNameAndQuotedArgument) {
     EXPECT_FALSE(check.ok);
     EXPECT_NE(check.message.find("same nickname as another macro.  You will  need"),
               std::string::npos);
-    check = CheckDesktopLink(store, 4);
-    EXPECT_TRUE(check.ok) << "\"Twin \" is not exactly \"Twin\"";
-    EXPECT_EQ(check.nickname, "Twin");
+    // Started by nickname, " tWIN " would be taken for the first "Twin".
+    EXPECT_FALSE(CheckDesktopLink(store, 4).ok);
+    EXPECT_NE(CheckDesktopLink(store, 6).message.find("double quote followed by a space"),
+              std::string::npos);
     check = CheckDesktopLink(store, 5);
     ASSERT_TRUE(check.ok);
-    EXPECT_EQ(check.nickname, "Daily/Weekly: a*b? \"x\" <y> |z.");
-    EXPECT_EQ(LinkFileName(check.nickname), "Daily_Weekly_ a_b_ _x_ _y_ _z_.LNK");
+    EXPECT_EQ(check.nickname, "Daily/Weekly: a*b? \"x\"<y> |z.");
+    EXPECT_EQ(LinkFileName(check.nickname), "Daily_Weekly_ a_b_ _x__y_ _z_.LNK");
     EXPECT_EQ(LinkFileName("a\\b\tc"), "a_b_c.LNK");
+    EXPECT_EQ(LinkFileName("con"), "con_.LNK");
+    EXPECT_EQ(LinkFileName("LPT1"), "LPT1_.LNK");
+    EXPECT_EQ(LinkFileName("CONSOLE"), "CONSOLE.LNK");
+    EXPECT_EQ(LinkFileName("COM0"), "COM0.LNK");
 
-    // The argument comes back whole through the command line.
-    const std::string line = "C:\\TAVRIN\\QORVIL.EXE " + LinkArguments("Daily/Weekly: a b");
-    EXPECT_EQ(line, "C:\\TAVRIN\\QORVIL.EXE /A\"Daily/Weekly: a b\"");
-    EXPECT_EQ(NicknameAfterA(line, 50), "DAILY/WEEKLY: A B");
+    // The argument comes back whole through the command line, and starts
+    // the macro even when its nickname has spaces around it.
+    const std::string line = "C:\\TAVRIN\\QORVIL.EXE " + LinkArguments(check.nickname);
+    EXPECT_EQ(line, "C:\\TAVRIN\\QORVIL.EXE /A\"Daily/Weekly: a*b? \"x\"<y> |z.\"");
+    EXPECT_EQ(FindMacroByNickname(store, NicknameAfterA(line, 50)), 5);
     EXPECT_EQ(NicknameAfterA("Q.EXE /A \"a/b\"c\" /HIDE", 50), "A/B\"C");
     EXPECT_EQ(NicknameAfterA("Q.EXE /A\"open", 50), "\"OPEN") << "no closing quote: as typed";
+    ASSERT_TRUE(CheckDesktopLink(store, 7).ok);
+    EXPECT_EQ(LinkFileName(CheckDesktopLink(store, 7).nickname), "Solo.LNK");
 }
 
 TEST(MacroListCells, LongTextIsCutToTheCell) {
