@@ -105,6 +105,11 @@ std::string CaptureController::RecaptureRefusal(int n) const {
 }
 
 bool CaptureController::StartCaptureOf(const CaptureRequest& request) {
+    // A quick capture may have begun while the "Capture Macro" dialog was open.
+    if (quick_ || Recording()) {
+        platform_.ui.DoAMessage(kError, "A capture is currently in progress.  Capture not allowed.");
+        return false;
+    }
     const int n = request.macro;
     MacroRecord r;
     if (!RewriteCaptureFile(request.options, request.speed) || !store_.ReadMacro(n, r))

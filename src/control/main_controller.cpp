@@ -172,7 +172,10 @@ void MainController::OnWindowActivated(WindowId window) {
     }
     for (int n : due) {
         MacroRecord record;
-        if (player_.Running() || hotKeys_.MenuOpen() || !store_.ReadMacro(n, record)) continue;
+        // Nor while a capture records, which would take its keys for the user's.
+        if (player_.Running() || hotKeys_.MenuOpen() || Recording() ||
+            !store_.ReadMacro(n, record))
+            continue;
         host_.Trace("window title macro " + std::to_string(n));
         PlayRecord(n, record, false);
     }
@@ -210,6 +213,10 @@ void MainController::ActivateMe() {
 
 void MainController::RunByNickname(const std::string& nickname) {
     if (player_.Running() || hotKeys_.MenuOpen()) return;
+    if (Recording()) {
+        platform_.ui.DoAMessage("Warning", kRecordingRefusal);
+        return;
+    }
     const int n = FindMacroByNickname(store_, nickname);
     host_.Trace("run by nickname \"" + nickname + "\": macro " + std::to_string(n));
     MacroRecord record;
@@ -221,8 +228,9 @@ void MainController::RunByNickname(const std::string& nickname) {
 void MainController::PlayTimedMacros(const DueMacros& due, bool startUp) {
     WindowCommands& windows = player_.Windows();
     for (int n : due.Macros) {
-        // A timed macro due while one plays or a popup menu is shown is skipped.
-        if (player_.Running() || hotKeys_.MenuOpen()) continue;
+        // A timed macro due while one plays, a popup menu is shown or a
+        // capture records is skipped.
+        if (player_.Running() || hotKeys_.MenuOpen() || Recording()) continue;
         MacroRecord record;
         if (!store_.ReadMacro(n, record)) continue;
         bool ready = true;

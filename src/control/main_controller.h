@@ -161,6 +161,7 @@ private:
     // Lock flag given.
     void PlayRecord(int n, const MacroRecord& record, bool capsLock);
     void RestoreHook(uint32_t& handle, size_t tableField, bool keyboard);
+    bool Recording() const { return store_.Table().Byte(table::CaptureOn) != 0; }
 
     ControllerPlatform platform_;
     MacroStore& store_;

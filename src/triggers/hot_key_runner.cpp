@@ -36,9 +36,7 @@ bool HotKeyRunner::RefuseMenuOrCapture() {
         return true;
     }
     if (store_.Table().Byte(table::CaptureOn)) {
-        ui_.DoAMessage(kWarning,
-                       "A macro is currently being recorded. Another macro cannot be executed "
-                       "until the recording is completed.");
+        ui_.DoAMessage(kWarning, kRecordingRefusal);
         return true;
     }
     return false;

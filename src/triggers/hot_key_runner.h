@@ -16,6 +16,11 @@
 
 namespace tavrin {
 
+// The refusal of a macro asked for while a capture records.
+inline constexpr char kRecordingRefusal[] =
+    "A macro is currently being recorded. Another macro cannot be executed until the "
+    "recording is completed.";
+
 // What only the main window can do for the hot keys.
 class HotKeyHost {
 public:

@@ -279,5 +279,24 @@ TEST_F(CaptureControllerTest, RecaptureOfAMacroWithItsOwnHotKey) {
         << "no Capture Complete dialog after a recapture";
 }
 
+TEST_F(CaptureControllerTest, ARecaptureCannotStartOverAQuickCapture) {
+    MacroRecord m;
+    m.Nickname = "old";
+    m.HotKey = 157;
+    ASSERT_TRUE(store.AppendMacro(m));
+    const int n = store.MacroCount();
+    // The "Capture Macro" dialog is open when the quick capture key comes.
+    capture.StartACapture();
+    Send("ab", store.MacroCount());
+    const std::string captured = CapFile();
+    CaptureRequest r;
+    r.macro = n;
+    r.nickname = "new";
+    EXPECT_FALSE(capture.StartCaptureOf(r));
+    EXPECT_EQ(ui.messages.back(), "Error: A capture is currently in progress.  Capture not allowed.");
+    EXPECT_EQ(CapFile(), captured) << "the quick capture's text is kept";
+    EXPECT_EQ(Record(n).Nickname, "old");
+}
+
 }  // namespace
 }  // namespace tavrin

@@ -229,6 +229,22 @@ TEST_F(MainControllerTest, SecondCopyRequests) {
     EXPECT_EQ(host.calls, (Strings{"show", "tray open"}));
 }
 
+TEST_F(MainControllerTest, NoMacroStartsOnItsOwnWhileACaptureRecords) {
+    Load({Timed("t", kSchedHourly), Macro("w", kHotKeyWindowTitle, kScopeGlobal, "budget"),
+          Macro("Report")});
+    controller.Start("");
+    store.Table().SetByte(table::CaptureOn, 1);
+    clock.now = At(10, 15, 5);
+    controller.OnTimer(TimerId::Scheduler);
+    controller.OnWindowActivated(desktop.Add("Budget 2027"));
+    for (char c : std::string("C:\\QORVIL.EXE /a report")) controller.OnStartRequest(c);
+    controller.OnStartRequest(0);
+    EXPECT_TRUE(input.events.empty()) << "the capture would take their keys for the user's";
+    EXPECT_EQ(ui.messages, Strings{"Warning: A macro is currently being recorded. Another macro "
+                                   "cannot be executed until the recording is completed."})
+        << "the start by nickname the user asked for says why";
+}
+
 TEST_F(MainControllerTest, HooksThatFailAreReportedAndRestoredOnRequest) {
     hooks.failKeyboard = true;
     EXPECT_FALSE(controller.InstallHooks(HookStartInfo{}));
