@@ -129,6 +129,7 @@ std::string CaptureRecorder::OnKey(const CapturedKey& key) {
     if (asText) {
         Delay(key.time, out);
         MatchModifiers(false, out);
+        if (Printable(key.before)) Literal(key.before, out);
         Literal(key.typed, out);
         return out;
     }

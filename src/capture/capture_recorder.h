@@ -24,12 +24,15 @@ struct CapturedKey {
     bool down = true;
     uint32_t time = 0;  // ms
     // What the press types with the modifiers held (0: nothing), and whether
-    // it is part of a dead-key composition, which one character cannot tell.
+    // it is a dead key, which types nothing until the next key: that one
+    // types the character the two compose, or its own with the dead key's
+    // character before it.
     char typed = 0;
     bool composed = false;
     // What the key types with no modifier at all (letters in lower case),
     // 0 when nothing.
     char unshifted = 0;
+    char before = 0;  // a dead key's character typed before this one, 0 for none
 };
 
 // The window in front when a mouse event happened.

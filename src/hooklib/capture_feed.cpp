@@ -99,6 +99,7 @@ void CaptureFeed::RecordKey(const KBDLLHOOKSTRUCT& key, bool down, bool swallowe
     if (down) {
         const Typed typed = context.Translate();
         k.typed = typed.kind == Typed::Character ? typed.character : 0;
+        k.before = typed.kind == Typed::Character ? typed.before : 0;
         k.composed = typed.kind == Typed::Composed;
         k.unshifted = Unshifted(key.vkCode);
     }

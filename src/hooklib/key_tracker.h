@@ -24,17 +24,23 @@ public:
     bool CapsLock() const { return capsLock_; }
 
     // The ANSI character of a key press with the tracked modifiers in the
-    // keyboard layout of the window in front. A dead key, and the key that
-    // completes it, type something the single character cannot tell, so they
-    // come back as Composed.
+    // keyboard layout of the window in front. A dead key types nothing yet
+    // and comes back as Composed; the key after it comes back as the
+    // character the two compose, or as its own character with the dead
+    // key's before it.
     Typed Translate(DWORD vk, DWORD scanCode);
 
 private:
     bool Down(int vk) const { return down_.test(static_cast<size_t>(vk)); }
+    // A dead key with its own character: kept for the next key, or typed
+    // with one already kept.
+    Typed DeadKey(wchar_t own);
+    // The key after a dead key typed c.
+    Typed AfterDeadKey(char c);
 
     std::bitset<256> down_;
     bool capsLock_ = false;
-    bool deadKeyPending_ = false;
+    wchar_t dead_ = 0;  // the character of the dead key pressed last, 0 for none
 };
 
 }  // namespace tavrin

@@ -175,9 +175,12 @@ void HookDecision::ReportTyping(const HookView& v, const KeyEvent& e, EventConte
         ResetTyping(v, out);
         return;
     }
-    const auto c = static_cast<int64_t>(static_cast<uint8_t>(typed.character));
-    if (v.hasQuillets) Post(out, v.mainWindow, kMsgQuillet, e.capsLock ? kQuilletCapsOn : 0, c);
-    if (v.waitText) Post(out, v.mainWindow, kMsgTextTyped, 0, c);
+    for (const char typedChar : {typed.before, typed.character}) {
+        if (typedChar == 0) continue;
+        const auto c = static_cast<int64_t>(static_cast<uint8_t>(typedChar));
+        if (v.hasQuillets) Post(out, v.mainWindow, kMsgQuillet, e.capsLock ? kQuilletCapsOn : 0, c);
+        if (v.waitText) Post(out, v.mainWindow, kMsgTextTyped, 0, c);
+    }
 }
 
 void HookDecision::ResetTyping(const HookView& v, HookOutcome& out) {

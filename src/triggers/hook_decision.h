@@ -90,6 +90,9 @@ struct MouseEvent {
 struct Typed {
     enum Kind { None, Character, Composed } kind = None;
     char character = 0;  // for Character
+    // A dead key's own character, typed before this one when the two do
+    // not compose; 0 for none.
+    char before = 0;
 };
 
 // What a decision may have to ask about the event being reported, asked only

@@ -53,8 +53,13 @@ class Typist {
 public:
     explicit Typist(const CaptureOptions& options = {}) : recorder(options, {0, 0}) {}
 
-    void Down(uint32_t key, char typed = 0, char unshifted = 0) {
-        Send({key, true, time, typed, false, unshifted});
+    void Down(uint32_t key, char typed = 0, char unshifted = 0, char before = 0) {
+        Send({key, true, time, typed, false, unshifted, before});
+    }
+    // A dead key, which types nothing yet.
+    void Dead(uint32_t key) {
+        Send({key, true, time, 0, true, 0});
+        Up(key);
     }
     void Up(uint32_t key) { Send({key, false, time, 0, false, 0}); }
     void Press(uint32_t key, char typed = 0, char unshifted = 0) {
@@ -251,11 +256,23 @@ TEST_F(CaptureRecorderTest, CharactersAbove127AndKeysWithoutAForm) {
                                "up 99", "down 99", "up 99", "up 18"}))
         << "typed back through the Alt keypad as 0233";
 
-    Typist lost;  // a dead key composition, a browser key: nothing to type back
-    lost.recorder.OnKey({0xDE, true, 1, 0, true, '\''});
+    Typist lost;  // a browser key: nothing to type back
     lost.Press(0xA6);
     lost.Text("a");
     EXPECT_EQ(lost.Finish(), "a");
+}
+
+TEST_F(CaptureRecorderTest, ADeadKeyComesWithTheKeyAfterIt) {
+    Typist t;  // the international layout: ' is a dead key
+    t.Dead(0xDE);
+    t.Press('E', '\xE9', 'e');  // composed: e acute
+    t.Dead(0xDE);
+    t.Down('T', 't', 't', '\'');  // nothing to compose: both
+    t.Up('T');
+    t.Text("s");
+    EXPECT_EQ(t.Finish(), "\xE9't" "s");
+    Played(t.text);
+    EXPECT_EQ(played.front(), "down 18") << "e acute through the Alt keypad";
 }
 
 TEST_F(CaptureRecorderTest, LoneAltIsTheMenuBarByTheDoubleAltRule) {

@@ -247,6 +247,12 @@ TEST_F(HookDecisionTest, TypedCharactersAndWhatForgetsThem) {
 
     context.typed = {Typed::Composed};
     EXPECT_EQ(Press(222), reset) << "a dead key";
+    Release(222);
+    context.typed = {Typed::Character, 't', '\''};
+    EXPECT_EQ(Press('T'), (Strings{"post 0x406 to 1: 2 39", "post 0x410 to 1: 0 39",
+                                   "post 0x406 to 1: 2 116", "post 0x410 to 1: 0 116"}))
+        << "a dead key that composes nothing with the next types both";
+    Release('T');
     context.typed = {};
     EXPECT_EQ(Press(vk::kLeftShift), Strings{}) << "a key that types nothing";
     EXPECT_EQ(Mouse(1, true), reset);
