@@ -133,7 +133,11 @@ std::string CaptureRecorder::OnKey(const CapturedKey& key) {
         Literal(key.typed, out);
         return out;
     }
-    if (tag.empty() && !Printable(key.unshifted)) return out;
+    // With Ctrl, Alt or Win held a key is written as its own character, which
+    // must be ASCII: the player types any other through the Alt keypad, not
+    // by the key.
+    if (tag.empty() && (!Printable(key.unshifted) || static_cast<uint8_t>(key.unshifted) > 127))
+        return out;
     Delay(key.time, out);
     MatchModifiers(true, out);
     if (!tag.empty()) {

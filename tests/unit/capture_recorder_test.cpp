@@ -256,8 +256,11 @@ TEST_F(CaptureRecorderTest, CharactersAbove127AndKeysWithoutAForm) {
                                "up 99", "down 99", "up 99", "up 18"}))
         << "typed back through the Alt keypad as 0233";
 
-    Typist lost;  // a browser key: nothing to type back
+    Typist lost;  // a browser key, Ctrl and a key of a letter beyond ASCII
     lost.Press(0xA6);
+    lost.Down(kLCtrl);
+    lost.Press(0xC0, 0, '\xF6');  // the o umlaut key of a German layout
+    lost.Up(kLCtrl);
     lost.Text("a");
     EXPECT_EQ(lost.Finish(), "a");
 }
