@@ -74,6 +74,7 @@ void CaptureFrame::Recapture() {
         ShowWindow(owner_, SW_MINIMIZE);
     }
     if (target != 0) app_.desktop.Activate(target);
+    controller_.StartRecording();
 }
 
 bool CaptureFrame::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

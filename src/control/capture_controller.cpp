@@ -88,7 +88,8 @@ void CaptureController::StartACapture() {
     if (settings_.CapturePrompt)
         ui.DoAMessage("Start Capture", "Tavrin 99 macro capture will now start.\r\n\r\nUse " +
                                            HotKeyName(stopCode) + " to stop the capture.");
-    Begin(setup);
+    Publish(setup);
+    StartRecording();
 }
 
 StopKey CaptureController::SystemStopKey(uint16_t& code) const {
@@ -129,15 +130,19 @@ bool CaptureController::StartCaptureOf(const CaptureRequest& request) {
     // The macro's own hot key ends its capture too.
     setup.altStopOn = r.HotKey < kHotKeyCodes;
     if (setup.altStopOn) setup.altStop = StopKeyOf(r.HotKey);
-    Begin(setup);
+    Publish(setup);
     return true;
 }
 
-void CaptureController::Begin(CaptureSetup setup) {
+void CaptureController::Publish(CaptureSetup setup) {
     MacroTable& t = store_.Table();
     writeFailed_ = false;
     WriteCaptureSetup(t, setup);
     platform_.hooks.ZynUpCapture(t);
+}
+
+void CaptureController::StartRecording() {
+    MacroTable& t = store_.Table();
     t.SetByte(table::CaptureOn, 1);
     platform_.hooks.ZynUpCaptureOn(t);
     host_.ShowRecordingIcon(true);

@@ -73,9 +73,11 @@ public:
     void StartACapture();
     // "Re&capture Macro": why macro n cannot be captured now, or empty.
     std::string RecaptureRefusal(int n) const;
-    // Records macro n again as asked; false, with the error shown, when the
-    // capture could not be set up.
+    // Sets up recording macro n again as asked; false, with the error
+    // shown, when the capture could not be set up. The recording starts with
+    // StartRecording, once the window to record in is in front.
     bool StartCaptureOf(const CaptureRequest& request);
+    void StartRecording();
     // Message 0x403: one character of the captured text for macro.
     void OnText(uint32_t macro, uint32_t character);
     // Message 0x404, or the recording tray icon right-clicked: the capture
@@ -98,8 +100,8 @@ private:
     // the time is captured; false, with the error shown, when it cannot.
     bool RewriteCaptureFile(const CaptureOptions& options, int speed);
     bool Append(const std::string& text);
-    // Publishes the capture of macro and starts recording.
-    void Begin(CaptureSetup setup);
+    // Hands the library the capture's set-up.
+    void Publish(CaptureSetup setup);
     // The stop key of the system macro "2".
     StopKey SystemStopKey(uint16_t& code) const;
     // The captured text as the record keeps it: the text itself, or the

@@ -261,6 +261,8 @@ TEST_F(CaptureControllerTest, RecaptureOfAMacroWithItsOwnHotKey) {
     r.speed = 4;
     r.programScope = true;
     ASSERT_TRUE(capture.StartCaptureOf(r));
+    EXPECT_FALSE(capture.Recording()) << "not before the window to record in is in front";
+    capture.StartRecording();
     EXPECT_EQ(CapFile(), "<SPEED:00.25>");
     EXPECT_EQ(capture.RecaptureRefusal(n), "A capture is currently in progress.  Capture not allowed.");
     const CaptureSetup s = ReadCaptureSetup(store.Table());
