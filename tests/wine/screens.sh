@@ -54,6 +54,9 @@ sort-order                      | Sort Order        | menu m o                  
 quick-info                      | Quick Info        | menu m q                  | keys "Quick Info" Escape
 user-manual-notice              | User Manual Notice | menu h t                 | keys "User Manual Notice" Escape
 message-tutorial-missing        | Error             | menu h t; keys "User Manual Notice" Return | keys Error Return
+message-help-missing            | Error             | menu h c                  | keys Error Return
+message-mouse-locator-missing   | Error             | menu t l                  | keys Error Return
+about                           | About Tavrin 99   | menu h a                  | keys "About Tavrin 99" Return
 capture-defaults                | Capture Defaults  | menu o c                  | keys "Capture Defaults" Escape
 notice-start-capture            | Start Capture     | keys "Tavrin 99 (KELDA)" ctrl+alt+shift+x | keys "Start Capture" Return
 capture-complete                | Capture Complete  | keys "Tavrin 99 (KELDA)" ctrl+alt+shift+x | keys "Capture Complete" Escape
