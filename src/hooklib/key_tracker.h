@@ -29,6 +29,7 @@ public:
     // character the two compose, or as its own character with the dead
     // key's before it.
     Typed Translate(DWORD vk, DWORD scanCode);
+    bool DeadKeyPending() const { return dead_ != 0; }
 
 private:
     bool Down(int vk) const { return down_.test(static_cast<size_t>(vk)); }

@@ -35,8 +35,10 @@ LRESULT CALLBACK RemapProc(int code, WPARAM wParam, LPARAM lParam) {
     g_keys.Record(key.vkCode, down);
     if (down && !(key.flags & LLKHF_INJECTED) && !g_keys.Ctrl() && !g_keys.Alt() &&
         !g_keys.Win()) {
+        // What a dead key composes is left to the program in front.
+        const bool afterDeadKey = g_keys.DeadKeyPending();
         const Typed typed = g_keys.Translate(key.vkCode, key.scanCode);
-        if (typed.kind == Typed::Character) {
+        if (typed.kind == Typed::Character && !afterDeadKey) {
             RemapTables tables;
             CopyMemory(tables.data(), g_view + remap_block::kTables, tables.size());
             const Remap remap = RemapCharacter(tables, static_cast<uint8_t>(typed.character));
