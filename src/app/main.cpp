@@ -71,6 +71,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     start.Run(app, window);
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        // The main window's buttons take Alt and their underlined letters,
+        // and the arrow keys, as a dialog's do.
+        if (IsDialogMessageA(window.Handle(), &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

@@ -74,7 +74,8 @@ bool TMainWin::Create(HINSTANCE instance) {
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     const int width = std::min<int>(ToScreen(s.MainWidth), work.right - work.left);
     const int height = std::min<int>(ToScreen(s.MainHeight), work.bottom - work.top);
-    hwnd_ = CreateWindowExA(0, kClassName, "Tavrin 99", WS_OVERLAPPEDWINDOW, s.MainLeft,
+    hwnd_ = CreateWindowExA(WS_EX_CONTROLPARENT, kClassName, "Tavrin 99", WS_OVERLAPPEDWINDOW,
+                            s.MainLeft,
                             s.MainTop, width, height, nullptr, nullptr, instance, this);
     if (!hwnd_) return false;
     app_.messages.SetOwner(hwnd_);

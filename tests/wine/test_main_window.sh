@@ -110,6 +110,13 @@ sleep 0.3
 row_click 1 6
 [ "$(selected_text | cut -d'|' -f2)" = "Mike" ] || fail "row 6 is $(selected_text)"
 [ "$(button 'Acti&vate Macro')" = 1 ] || fail "an inactive macro does not caption \"Acti&vate Macro\""
+# Alt and a lettered button's letter press it.
+xdotool key alt+v
+sleep 0.5
+[ "$(button 'Deacti&vate Macro')" = 1 ] || fail "Alt+V did not activate Mike"
+xdotool key alt+v
+sleep 0.5
+[ "$(button 'Acti&vate Macro')" = 1 ] || fail "Alt+V did not deactivate Mike again"
 row_click 1 13
 [ "$(button 'Deacti&vate Macro')" = 1 ] || fail "an active macro does not caption \"Deacti&vate Macro\""
 row_click 1 2
