@@ -4,14 +4,14 @@
 // byte, deletes and reloads, and prints what it finds;
 //   store_probe add <macro file> <nickname> <hot key code> <macro text>
 //               [<scope> [<scope name> [<top most only> [<active>]]]] [name=value...]
-// appends one macro, active and Global unless told otherwise, for the tests
-// that need macros; a macro text "@<path>" is read from that file, bytes as
-// they are (CR LF kept), for long texts and texts with line breaks or
-// characters beyond ASCII; the named values set "quillet", "sched" (the
-// schedule kind), "minutes" and "icon" (a file of the Icons folder);
-// "menu=5,6,7" makes it a popup menu of those macros (shown as nickname and
-// scope unless "show" gives another style, and its second character, if
-// any, the icon size '0' .. '4');
+// appends one macro, active and Global unless told otherwise and modified
+// now, for the tests that need macros; a macro text "@<path>" is read from
+// that file, bytes as they are (CR LF kept), for long texts and texts with
+// line breaks or characters beyond ASCII; the named values set "quillet",
+// "sched" (the schedule kind), "minutes" and "icon" (a file of the Icons
+// folder); "menu=5,6,7" makes it a popup menu of those macros (shown as
+// nickname and scope unless "show" gives another style, and its second
+// character, if any, the icon size '0' .. '4');
 //   store_probe list <macro file>
 // prints "number nickname|hot key|active" for every macro;
 //   store_probe record <macro file> <n> text|quillet
@@ -21,6 +21,7 @@
 #include <string>
 
 #include "platform/win32/win32_clock.h"
+#include "store/day_number.h"
 #include "platform/win32/win32_files.h"
 #include "store/macro_store.h"
 
@@ -144,6 +145,7 @@ int main(int argc, char** argv) {
         r.HotKey = static_cast<uint16_t>(std::stoi(argv[4]));
         if (!MacroTextArgument(argv[5], r.MacroText)) return 1;
         r.IconFile = "MAIN";
+        r.LastModified = tavrin::ToDayNumber(clock.Now());  // as the program stamps it
         int position = 6;
         for (int i = 6; i < argc; ++i) {
             if (NamedValue(argv[i], r)) continue;

@@ -137,7 +137,9 @@ for line in "Hot Key:" "Ctrl+A" "NickName:" "Zulu" "Scope:" "GLOBAL" "Active:" "
     "Macro Text:" "zulu"; do
     grep -qxF -- "$line" "$PROGRAM_DIR/info.txt" || fail "Quick Info of Zulu lacks \"$line\": $(cat "$PROGRAM_DIR/info.txt")"
 done
-grep -q "^Last Modified On " "$PROGRAM_DIR/info.txt" || fail "Quick Info has no date"
+# store_probe stamps the macros it adds with the time they were added.
+grep -qE "^Last Modified On .*$(date +%Y)\$" "$PROGRAM_DIR/info.txt" \
+    || fail "Quick Info has not this year's date: $(grep Modified "$PROGRAM_DIR/info.txt")"
 quick_info 11
 grep -qxF "Timed Macro:" "$PROGRAM_DIR/info.txt" || fail "Quick Info of Tick: $(cat "$PROGRAM_DIR/info.txt")"
 grep -A1 -xF "Timed Macro:" "$PROGRAM_DIR/info.txt" | tail -n 1 | grep -q . \
