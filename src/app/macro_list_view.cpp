@@ -303,6 +303,18 @@ LRESULT CALLBACK MacroListView::ListProc(HWND hwnd, UINT msg, WPARAM wParam, LPA
         case WM_CHAR:
             self->OnTyped(static_cast<char>(wParam));
             return 0;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK: {
+            // A click below the rows keeps the selection: a macro stays
+            // chosen for the commands while there is one.
+            LVHITTESTINFO hit{};
+            hit.pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+            if (ListView_HitTest(hwnd, &hit) < 0 && self->RowCount() > 0) {
+                SetFocus(hwnd);
+                return 0;
+            }
+            break;
+        }
         case WM_GETDLGCODE:
             return DLGC_WANTALLKEYS | DLGC_WANTCHARS;
         case WM_NOTIFY: {

@@ -123,6 +123,11 @@ row_click 1 2
 [ "$(selected_text | cut -d'|' -f3)" = SYSTEM ] || fail "row 2 is $(selected_text)"
 [ "$(button 'R&emove Macro')" = 0 ] || fail "a system macro can be removed"
 [ "$(button 'Cop&y Macro')" = 0 ] || fail "a system macro can be copied"
+# A click below the rows keeps the selection.
+last=$(rows | wc -l)
+below=($(run_probe ui_reader.exe row "$main" "$last" | tr -d '\r'))
+click 1 "${below[0]}" $(( below[1] + 40 ))
+[ "$(selected)" = 2 ] || fail "a click below the rows left row \"$(selected)\" selected"
 
 # Quick Info: a right click on a row.
 quick_info() {
