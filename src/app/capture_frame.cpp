@@ -14,6 +14,9 @@ namespace {
 // main tray icon's.
 constexpr UINT kRecordingIcon = 1700;
 constexpr UINT kMsgRecordingIcon = WM_APP + 17;
+// The end asked for by the recording icon, posted behind the text the
+// library has already posted.
+constexpr UINT kMsgEndFromTray = WM_APP + 18;
 
 }  // namespace
 
@@ -86,7 +89,10 @@ bool CaptureFrame::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         controller_.OnEnded(static_cast<uint32_t>(wParam));
         return true;
     case kMsgRecordingIcon:
-        if (lParam == WM_RBUTTONUP) controller_.EndFromTray();
+        if (lParam == WM_RBUTTONUP) PostMessageA(owner_, kMsgEndFromTray, 0, 0);
+        return true;
+    case kMsgEndFromTray:
+        controller_.EndFromTray();
         return true;
     }
     return false;
