@@ -142,6 +142,8 @@ void CaptureController::Publish(CaptureSetup setup) {
 }
 
 void CaptureController::StartRecording() {
+    // A quick capture took it before its notice could come in front.
+    if (!quick_) frontProgram_ = ProgramOfWindow(platform_.desktop, platform_.desktop.Foreground());
     MacroTable& t = store_.Table();
     t.SetByte(table::CaptureOn, 1);
     platform_.hooks.ZynUpCaptureOn(t);
@@ -183,19 +185,23 @@ void CaptureController::OnText(uint32_t macro, uint32_t character) {
     }
 }
 
+// The shell is in front when its tray icon is clicked: the program the
+// capture began in is the one it was made in.
 void CaptureController::EndFromTray() {
-    if (Recording()) OnEnded(store_.Table().U16(table::CaptureMacro));
+    if (Recording()) End(store_.Table().U16(table::CaptureMacro), frontProgram_);
 }
 
 void CaptureController::OnEnded(uint32_t macro) {
+    End(macro, ProgramOfWindow(platform_.desktop, platform_.desktop.Foreground()));
+}
+
+void CaptureController::End(uint32_t macro, const std::string& program) {
     MacroTable& t = store_.Table();
     // A second report of the end, or one while nothing records, changes
     // nothing.
     if (completing_ || !Recording() || macro != t.U16(table::CaptureMacro)) return;
     completing_ = true;
     const int n = static_cast<int>(macro);
-    const std::string program =
-        ProgramOfWindow(platform_.desktop, platform_.desktop.Foreground());
     host_.ShowRecordingIcon(false);
     t.SetByte(table::CaptureOn, 0);
     platform_.hooks.ZynUpCaptureOn(t);

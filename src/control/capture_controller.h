@@ -102,6 +102,8 @@ private:
     bool Append(const std::string& text);
     // Hands the library the capture's set-up.
     void Publish(CaptureSetup setup);
+    // The capture of macro has ended in program.
+    void End(uint32_t macro, const std::string& program);
     // The stop key of the system macro "2".
     StopKey SystemStopKey(uint16_t& code) const;
     // The captured text as the record keeps it: the text itself, or the
@@ -119,7 +121,7 @@ private:
     bool programScope_ = false;  // the captured macro becomes a Program macro
     bool completing_ = false;  // the end of the capture is being processed
     bool writeFailed_ = false;  // a character could not be written
-    std::string frontProgram_;
+    std::string frontProgram_;  // in front when the capture began
 };
 
 // The options of the "Capture" section of the settings.

@@ -179,8 +179,11 @@ TEST_F(CaptureControllerTest, TheTextGoesIntoTheMacroOnceAndOnlyFromTheCapture) 
     EXPECT_EQ(store.MacroCount(), n + 1);
     host.calls.clear();
     host.complete = nullptr;  // closed without Ok
+    desktop.processes.push_back({4, "EXPLORER.EXE"});
+    desktop.front = desktop.Add("", 4);  // the tray is clicked
     capture.EndFromTray();
     EXPECT_EQ(host.calls.front(), "icon off") << "the tray icon ends it as the stop key does";
+    EXPECT_EQ(host.calls[1], "complete  in NOTEPAD.EXE") << "made where it began";
     r = Record(n + 1);
     EXPECT_EQ(r.MacroText, "");
     EXPECT_EQ(r.Nickname, "Capture");
