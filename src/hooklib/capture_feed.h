@@ -27,6 +27,8 @@ public:
     // (swallowed), which never goes into the text.
     void RecordKey(const KBDLLHOOKSTRUCT& key, bool down, bool swallowed, EventContext& context);
     void RecordMouse(WPARAM message, const MSLLHOOKSTRUCT& mouse, bool swallowed);
+    // CaptureOn is set.
+    bool Recording() const { return table_.Capture().on; }
 
 private:
     // The recorder of the capture CaptureOn names now, started on the first

@@ -1,5 +1,7 @@
 #include "hooklib/input_watch.h"
 
+#include "hooklib/remap_hook.h"
+
 #include "platform/virtual_keys.h"
 #include "platform/win32/window_id.h"
 
@@ -39,7 +41,14 @@ KeyModifiers InputWatch::Modifiers() const {
 }
 
 bool InputWatch::OnKey(const KBDLLHOOKSTRUCT& key, bool down) {
-    if (key.dwExtraInfo == kOwnInput) return false;
+    if (key.dwExtraInfo == kOwnInput) {
+        // The remapper's replacements are what the user typed, for a capture.
+        if (key.vkCode == VK_PACKET) {
+            HookEventContext context(keys_, &key);
+            capture_.RecordKey(key, down, false, context);
+        }
+        return false;
+    }
     KeyEvent e;
     e.virtualKey = key.vkCode;
     e.down = down;
@@ -51,6 +60,13 @@ bool InputWatch::OnKey(const KBDLLHOOKSTRUCT& key, bool down) {
     HookEventContext context(keys_, &key);
     if (capture_.StopsOnKey(key, down, e.modifiers)) return StopKeyTaken(e.modifiers, down);
     const bool swallow = Perform(decision_.OnKey(table_.View(), e, context));
+    // A key the remapper replaces is recorded as its replacement, which
+    // comes as the remapper's own input.
+    if (down && !swallow && !e.injected && !e.modifiers.ctrl && !e.modifiers.alt &&
+        !e.modifiers.win && capture_.Recording()) {
+        const Typed typed = context.Translate();
+        if (typed.kind == Typed::Character && RemapReplaces(typed.character)) return false;
+    }
     capture_.RecordKey(key, down, swallow, context);
     return swallow;
 }

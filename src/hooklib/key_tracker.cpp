@@ -94,6 +94,9 @@ Typed KeyTracker::AfterDeadKey(char c) {
 }
 
 Typed KeyTracker::Translate(DWORD vk, DWORD scanCode) {
+    // A character typed as itself (SendInput's Unicode input) carries it in
+    // the scan code.
+    if (vk == VK_PACKET) return CharacterOf(Ansi(static_cast<wchar_t>(scanCode)));
     const HKL layout = FrontLayout();
     // A dead key pressed on its own is left alone: translating it here
     // would store it in the translation state and spoil the character it

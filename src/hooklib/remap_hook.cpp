@@ -12,6 +12,12 @@ const uint8_t* g_view = nullptr;
 HHOOK g_hook = nullptr;
 KeyTracker g_keys;
 
+Remap RemapOf(char c) {
+    RemapTables tables;
+    CopyMemory(tables.data(), g_view + remap_block::kTables, tables.size());
+    return RemapCharacter(tables, static_cast<uint8_t>(c));
+}
+
 void TypeCharacter(uint8_t c) {
     wchar_t wide = 0;
     const char ansi = static_cast<char>(c);
@@ -39,9 +45,7 @@ LRESULT CALLBACK RemapProc(int code, WPARAM wParam, LPARAM lParam) {
         const bool afterDeadKey = g_keys.DeadKeyPending();
         const Typed typed = g_keys.Translate(key.vkCode, key.scanCode);
         if (typed.kind == Typed::Character && !afterDeadKey) {
-            RemapTables tables;
-            CopyMemory(tables.data(), g_view + remap_block::kTables, tables.size());
-            const Remap remap = RemapCharacter(tables, static_cast<uint8_t>(typed.character));
+            const Remap remap = RemapOf(typed.character);
             if (remap.replaced) {
                 if (remap.character != 0) TypeCharacter(remap.character);
                 return 1;
@@ -52,6 +56,8 @@ LRESULT CALLBACK RemapProc(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 }  // namespace
+
+bool RemapReplaces(char c) { return g_hook != nullptr && g_view != nullptr && RemapOf(c).replaced; }
 
 bool InstallRemapHook(HMODULE module) {
     g_block = OpenFileMappingA(FILE_MAP_READ, FALSE, kRemapBlockName);

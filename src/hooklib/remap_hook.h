@@ -14,5 +14,7 @@ namespace tavrin {
 // installed.
 bool InstallRemapHook(HMODULE module);
 void RemoveRemapHook();
+// Whether the remap hook, installed, replaces a plain key press that types c.
+bool RemapReplaces(char c);
 
 }  // namespace tavrin
