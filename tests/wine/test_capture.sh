@@ -100,6 +100,10 @@ start_notepad
 
 # Half speed with the time captured; then a capture too long for a record.
 capture_key "^recording$"
+# After the restart the program's own window is at times in front once
+# the capture has begun, instead of Notepad (not understood yet); the keys
+# are meant for Notepad.
+focus_window "$NOTEPAD" "Untitled - Notepad"
 xdotool type --delay 0 "ab"
 capture_key "recording ended"
 complete_capture slow qs
