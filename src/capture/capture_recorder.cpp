@@ -134,8 +134,8 @@ std::string CaptureRecorder::OnKey(const CapturedKey& key) {
         return out;
     }
     // With Ctrl, Alt or Win held a key is written as its own character, which
-    // must be ASCII: the player types any other through the Alt keypad, not
-    // by the key.
+    // must be ASCII: the player may type any other as the character itself,
+    // not by the key, where Ctrl would do nothing.
     if (tag.empty() && (!Printable(key.unshifted) || static_cast<uint8_t>(key.unshifted) > 127))
         return out;
     Delay(key.time, out);

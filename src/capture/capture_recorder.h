@@ -4,7 +4,7 @@
 // back piece by piece, to be sent on as it is made.
 //
 // Characters are written as themselves (Shift is in the character; one above
-// 127 is typed back through the Alt keypad, whatever the layout). Keys with a
+// 127 that the layout has no key for is typed back as the character itself). Keys with a
 // tag are written as the tag; a key held with Ctrl, Alt or Win is written as
 // its unshifted character or tag between the modifiers' down and up tags.
 // Modifiers are written only when a key or click is made with them, so a

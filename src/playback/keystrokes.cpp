@@ -78,18 +78,14 @@ bool Keystrokes::MouseDelayWait() { return mouseDelay_ <= 0 || delay_(mouseDelay
 
 void Keystrokes::TypeCharacter(char c, HeldModifiers& held) {
     if (!KeyDelayWait()) return;
-    const unsigned char code = static_cast<unsigned char>(c);
-    if (code >= 128) {
-        // The ALT keypad enters the character of the ANSI code page, whatever
-        // the keyboard layout.
-        AltKeypad("0" + std::to_string(code));
-        return;
-    }
     const int16_t scan = input_.KeyScan(c);
     if (scan == -1) {
-        // No key on this layout types it: send the character itself.
+        // No key on this layout types it: send the character itself, the
+        // code page's character, which the ALT keypad would give on Windows
+        // but whatever Num Lock and the target make of ALT codes. One beyond
+        // ASCII leaves the one-shot modifiers held, as the ALT keypad did.
         input_.UnicodeCharacter(c);
-        ReleaseHeld(held);
+        if (static_cast<unsigned char>(c) < 128) ReleaseHeld(held);
         return;
     }
     const int shiftState = (scan >> 8) & 0xFF;

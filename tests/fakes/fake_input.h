@@ -19,6 +19,9 @@ public:
     std::string altGr = "@";
     // Characters the layout has no key for.
     std::string missing = "()";
+    // Characters beyond ASCII the layout types with key 222 (all others have
+    // no key).
+    std::string keyed;
     // Called after every event, e.g. to abort at a chosen moment.
     std::function<void()> afterEvent;
 
@@ -29,6 +32,7 @@ public:
     int16_t KeyScan(char c) override {
         if (missing.find(c) != std::string::npos) return -1;
         if (altGr.find(c) != std::string::npos) return static_cast<int16_t>(0x600 | 'Q');
+        if (!keyed.empty() && keyed.find(c) != std::string::npos) return 222;
         if (c >= 'a' && c <= 'z') return static_cast<int16_t>(c - 'a' + 'A');
         if (c >= 'A' && c <= 'Z') return static_cast<int16_t>(0x100 | c);
         if (c >= '0' && c <= '9') return c;

@@ -25,9 +25,12 @@ TEST_F(PlaybackTest, CharactersPressTheirShiftStates) {
     EXPECT_EQ(Play("a"), (Events{"down 65", "up 65"}));
     // AltGr: Ctrl and Alt down, released Ctrl before Alt.
     EXPECT_EQ(Play("@"), (Events{"down 17", "down 18", "down 81", "up 81", "up 17", "up 18"}));
-    EXPECT_EQ(Play("\xE9"), (Events{"down 18", "down 96", "up 96", "down 98", "up 98", "down 99",
-                                   "up 99", "down 99", "up 99", "up 18"}))
-        << "code 233 goes through the ALT keypad as 0233";
+    EXPECT_EQ(Play("\xE9"), (Events{"unicode \xE9"}))
+        << "code 233 without a key on the layout goes as the character itself";
+    input.keyed = "\xE4";
+    EXPECT_EQ(Play("\xE4"), (Events{"down 222", "up 222"})) << "a layout's own key beyond ASCII";
+    EXPECT_EQ(Play("<SHIFT>\xE9" "a"), (Events{"down 16", "unicode \xE9", "down 65", "up 65", "up 16"}))
+        << "a character beyond ASCII leaves a one-shot Shift for the next key";
     EXPECT_EQ(Play("("), (Events{"unicode ("})) << "a character without a key is not lost";
     EXPECT_EQ(Play("\r\n"), (Events{"down 13", "up 13"})) << "CR LF is one Enter";
 }

@@ -3,7 +3,8 @@
 # Backspace and a one-shot Shift arrive in Notepad as typed text, "(" and ")"
 # (no key for them on this layout) arrive as the characters themselves, a
 # date tag types today's date, date and time tags of other families type
-# what `date` gives, and a character beyond ASCII goes as Alt plus its ANSI
+# what `date` gives, characters beyond ASCII ("é", "ß", "", ...) arrive
+# as the code page's characters, and an ALT keypad tag goes as Alt plus its
 # code on the keypad.
 . "$HERE/lib.sh"
 fresh_program_dir src/app/QORVIL.EXE src/hooklib/ZYNHOOK.DLL tests/wine/store_probe.exe \
@@ -14,15 +15,20 @@ trap 'stop_started "${STARTED[@]}" $PROGRAM_PID' EXIT
 # Macro texts go through files, so every byte is stored as written.
 printf '%s' 'Hello, World! (x)<ENTER>a<TAB>b;c.d?<BACKSPACE>e<SHIFT>fg <SHIFT>1 "Q"= <YYYY-MM-DD{Y}>' \
     >"$PROGRAM_DIR/typing.txt"
-printf 'x\xe9y' >"$PROGRAM_DIR/accent.txt"
+printf 'x<ALT4:0233>y' >"$PROGRAM_DIR/alt_code.txt"
+# Code page 1252: e acute, u umlaut, sharp s, the euro sign, three quarters.
+accented='x\xe9y\xfcz\xdf! 5 \x80, \xbe d\xe9j\xe0 vu'
+printf "$accented" >"$PROGRAM_DIR/accent.txt"
 run_probe store_probe.exe add 'C:\tavrin\KELDA.ZYN' "typing test" 30000 '@C:\tavrin\typing.txt' \
     || fail "cannot add the typing macro"
-run_probe store_probe.exe add 'C:\tavrin\KELDA.ZYN' "accent" 30000 '@C:\tavrin\accent.txt' \
-    || fail "cannot add the accent macro"
+run_probe store_probe.exe add 'C:\tavrin\KELDA.ZYN' "alt code" 30000 '@C:\tavrin\alt_code.txt' \
+    || fail "cannot add the alt code macro"
 printf '%s' '<DD Mmmmm YYYY{Y}>;<Mmm DD, YY{Y}>;<Day of Week 1{Y}>;<hh:mm:ss AM{Y}>;<hh.mm{Y}>' \
     >"$PROGRAM_DIR/dates.txt"
 run_probe store_probe.exe add 'C:\tavrin\KELDA.ZYN' "dates" 30000 '@C:\tavrin\dates.txt' \
     || fail "cannot add the dates macro"
+run_probe store_probe.exe add 'C:\tavrin\KELDA.ZYN' "accent" 30000 '@C:\tavrin\accent.txt' \
+    || fail "cannot add the accent macro"
 
 start_program
 wait_for_trace "hooks installed"
@@ -62,13 +68,21 @@ shown=$(printf '%s' "$got" | sed -E 's/:[0-9]{2} (AM|PM);/ \1;/')
 [ "$shown" = "$before" ] || [ "$shown" = "$after" ] \
     || fail "the date and time tags typed \"$got\", not \"$before\" (or \"$after\")"
 
+# Characters beyond ASCII arrive in Notepad exactly.
+focus_window "$notepad" "Untitled - Notepad"
+xdotool key ctrl+a Delete
+play "accent" 8
+printf "$accented" >"$PROGRAM_DIR/accented.txt"
+wait_for_text "Untitled - Notepad" "$PROGRAM_DIR/accented.txt" \
+    || fail "Notepad holds $(od -c "$PROGRAM_DIR/accented.txt.got")"
+
 # Wine does not compose Alt plus keypad digits into a character: the keys
-# that reach the target are checked instead. 233 is "é" in code page 1252.
+# that reach the target are checked instead.
 wine "$PROGRAM_DIR/key_target.exe" 60 >"$PROGRAM_DIR/keys.log" 2>&1 &
 STARTED+=($!)
 target=$(xdotool search --sync --name "Key Target" | head -n 1)
 focus_window "$target" "Key Target"
-play "accent" 6
+play "alt code" 6
 expected="down 88
 up 88
 down 18
