@@ -180,6 +180,12 @@ LRESULT TMainWin::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         case WM_CLOSE:
+            // A close that comes while the start still runs (a message box of
+            // the macro file's loading is open, say) waits for its end.
+            if (!started_) {
+                closeWhenStarted_ = true;
+                return 0;
+            }
             FormClose();
             return 0;
         case WM_DESTROY:
@@ -217,6 +223,8 @@ bool TMainWin::OnHookMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 void TMainWin::FormShow(const StartOptions& options, int startShowState) {
     options_ = options;
+    started_ = true;
+    if (closeWhenStarted_) PostMessageA(hwnd_, WM_CLOSE, 0, 0);
     controller_.OnCapsLock((GetKeyState(VK_CAPITAL) & 1) != 0);
     menu_.Check(kMenuShowDate, app_.settings.ShowDate);
     menu_.Check(kMenuDisableSaver, app_.settings.DisableScreenSaver);
@@ -249,7 +257,10 @@ void TMainWin::FormClose() {
     tray_.Show(false);
     menuTrays_.Clear();
     if (onClosing) onClosing();
-    DestroyWindow(hwnd_);
+    // Everything is saved: the process ends here, and the system takes the
+    // window with it. Destroying the window first would hide it, and Wine
+    // without a window manager waits two seconds for one to take note.
+    ExitProcess(0);
 }
 
 bool TMainWin::OnSysCommand(WPARAM command, LRESULT& result) {

@@ -38,7 +38,7 @@ public:
     void FormShow(const StartOptions& options, int startShowState);
     // "/F" and the file menu: a macro file chosen by name.
     void OpenChosenFile(const std::string& path);
-    // Runs as the window closes, before it is destroyed: the program's own
+    // Runs as the window closes, before the process ends: the program's own
     // shutdown (hooks removed, shared blocks closed, settings saved).
     std::function<void()> onClosing;
 
@@ -138,6 +138,8 @@ private:
     TrayIcon tray_;
     MenuTrayIcons menuTrays_;
     StartOptions options_;
+    bool started_ = false;           // FormShow has run
+    bool closeWhenStarted_ = false;  // a close came before that
     bool closing_ = false;
     bool terminating_ = false;  // the tray menu's terminate: no hiding while closing
     bool skipDeactivate_ = false;  // shown after a capture: the next loss of focus keeps it

@@ -1,5 +1,6 @@
 // Acts on a top-level window found by a part of its title, for the Wine tests:
-//   window_tool close <title part>   posts WM_CLOSE to it
+//   window_tool close <title part>   posts WM_CLOSE to it (to a hidden one
+//                                    when no window shown matches)
 //   window_tool count <title part>   prints how many top-level windows match
 //   window_tool text <title part>    prints the text of its "Edit" child (as
 //                                    Notepad's), bytes as they are, CR LF kept
@@ -25,6 +26,7 @@ namespace {
 
 struct Search {
     const char* part;
+    bool hiddenToo;
     std::vector<HWND> found;
 };
 
@@ -32,12 +34,13 @@ BOOL CALLBACK Visit(HWND hwnd, LPARAM lParam) {
     auto* s = reinterpret_cast<Search*>(lParam);
     char title[512];
     GetWindowTextA(hwnd, title, sizeof title);
-    if (IsWindowVisible(hwnd) && std::strstr(title, s->part)) s->found.push_back(hwnd);
+    if ((s->hiddenToo || IsWindowVisible(hwnd)) && std::strstr(title, s->part))
+        s->found.push_back(hwnd);
     return TRUE;
 }
 
-std::vector<HWND> WindowsTitled(const char* part) {
-    Search search{part, {}};
+std::vector<HWND> WindowsTitled(const char* part, bool hiddenToo = false) {
+    Search search{part, hiddenToo, {}};
     EnumWindows(Visit, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
@@ -98,6 +101,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (std::strcmp(argv[1], "text") == 0) return PrintEditText(windows);
+    if (windows.empty() && std::strcmp(argv[1], "close") == 0) windows = WindowsTitled(argv[2], true);
     if (windows.empty()) return 1;
     if (std::strcmp(argv[1], "enabled") == 0) {
         std::printf("%d\n", IsWindowEnabled(windows[0]) ? 1 : 0);
