@@ -56,9 +56,9 @@ public:
     // The modal repeat prompt: the number of times to repeat.
     virtual uint16_t DoRepPrompt() = 0;
 
-    // The modal video clip player of the file; false, with no window left
-    // open, when the clip cannot be opened.
-    virtual bool PlayVideo(const std::string& file, VideoStart start) = 0;
+    // The modal video clip player of the file; no window stays open when the
+    // clip cannot be opened.
+    virtual void PlayVideo(const std::string& file, VideoStart start) = 0;
 };
 
 }  // namespace tavrin

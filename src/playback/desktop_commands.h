@@ -19,8 +19,9 @@ public:
     bool PlayTag(const TagMatch& tag);
 
 private:
-    // Runs call when the shell's automation object can be used; otherwise,
-    // or when it fails, shows why under the caption name + " Error".
+    // Runs call when the shell's automation object can be used; otherwise
+    // shows why under the caption name + " Error". A call that fails says
+    // nothing.
     void Shell(const char* name, const std::function<bool()>& call);
 
     ShellDesktop& shell_;

@@ -197,18 +197,9 @@ Player::Outcome Player::PlayTag(const TagMatch& tag, Run& run) {
             for (char c : TimeText(clock_.Now(), tag.Index, f.Letters[0] == 'Y'))
                 keys_.TypeCharacter(c, run.held);
             break;
-        case TagKind::EmptyBin:
-        case TagKind::Test: {
-            // Reserved tags: taken, not typed, and the user told why nothing
-            // happened.
-            const std::string name = tag.Kind == TagKind::EmptyBin ? "<EMPTYBIN>" : "<TEST>";
-            ui_.DoAMessage("Macro Error", "\"" + name +
-                                              "\" is reserved: it does nothing in this version "
-                                              "of Tavrin 99.");
-            break;
-        }
         default:
-            // Remarks and "<ENDREP>" outside a block are taken, not typed.
+            // Remarks, the reserved "<EMPTYBIN>" and "<TEST>", and "<ENDREP>"
+            // outside a block are taken, not typed, and do nothing.
             break;
     }
     return Outcome::Played;

@@ -22,10 +22,6 @@ const char* MissingMessage(MixerSlot slot) {
             return "Treble volume control is not supported by your Audio Device.";
         case MixerSlot::Bass:
             return "Bass volume control is not supported by your Audio Device.";
-        case MixerSlot::SpeakersMute:
-            return "Audio mute control is not supported by your Audio Device.";
-        case MixerSlot::MidiMute:
-            return "MIDI mute control is not supported by your Audio Device.";
         default:
             return "Audio volume control is not supported by your Audio Device.";
     }
@@ -148,9 +144,11 @@ void SoundCommands::Tone(MixerSlot slot, bool up) {
     sound_.SetMixer(slot, value, value);
 }
 
+// Mute has no message when the device has no such control: the state it
+// remembers flips all the same.
 void SoundCommands::ToggleMute(MixerSlot slot, bool& muted) {
-    MixerLevel v;
-    if (Read(slot, v)) {
+    const MixerLevel v = sound_.ReadMixer(slot);
+    if (v.exists) {
         const int64_t value = muted ? v.min : v.max;
         sound_.SetMixer(slot, value, value);
     }
@@ -163,13 +161,9 @@ bool SoundCommands::Read(MixerSlot slot, MixerLevel& level) {
     return level.exists;
 }
 
-bool SoundCommands::OpenCd() {
-    if (sound_.OpenCd()) return true;
-    // Every later CD tag fails the same way: saying it once is enough.
-    if (!cdFailureShown_) ui_.DoAMessage("Macro Error", "The audio CD device could not be opened.");
-    cdFailureShown_ = true;
-    return false;
-}
+// CD commands report nothing when there is no drive or no disc: a macro
+// shared with a machine without one plays on.
+bool SoundCommands::OpenCd() { return sound_.OpenCd(); }
 
 void SoundCommands::SeekCd(int seconds) {
     if (!OpenCd()) return;
@@ -183,11 +177,10 @@ void SoundCommands::Video(const std::string& file, VideoStart start) {
         ui_.DoAMessage("Error", "AVI Player currently in use.");
         return;
     }
+    // A clip that cannot be played closes its window; the macro plays on.
     videoOpen_ = true;
-    const bool played = ui_.PlayVideo(file, start);
+    ui_.PlayVideo(file, start);
     videoOpen_ = false;
-    if (!played)
-        ui_.DoAMessage("Video Clip Player", "The video clip \"" + file + "\" could not be played.");
 }
 
 }  // namespace tavrin

@@ -38,7 +38,6 @@ private:
     // Whether a mute tag last muted the line; never read from the device.
     bool speakersMuted_ = false;
     bool midiMuted_ = false;
-    bool cdFailureShown_ = false;
     bool videoOpen_ = false;
 };
 

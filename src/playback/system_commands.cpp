@@ -94,11 +94,9 @@ void SystemCommands::Wallpaper(const TagMatch& tag) {
     const TagFields& f = tag.Fields;
     const std::string& file = f.Texts[0];
     // A file that is not there would leave the desktop without a picture and
-    // the user's settings naming nothing: nothing is changed.
-    if (!files_.Exists(file)) {
-        ui_.DoAMessage(kExecutionError, "The wallpaper file \"" + file + "\" does not exist.");
-        return;
-    }
+    // the user's settings naming nothing: nothing is changed. The wallpaper
+    // fails silently, as the other desktop settings do.
+    if (!files_.Exists(file)) return;
     WallpaperValues values{file, "0", "0", "0", "0"};
     switch (tag.Kind) {
         case TagKind::WallpaperTile: values.tile = "1"; break;
@@ -115,8 +113,6 @@ void SystemCommands::Wallpaper(const TagMatch& tag) {
     // Not a picture the system can show: the wallpaper the user had stays.
     settings_.WriteWallpaper(before);
     settings_.ShowWallpaper(before.wallpaper);
-    ui_.DoAMessage(kExecutionError,
-                   "The file \"" + file + "\" cannot be shown as the wallpaper.");
 }
 
 void SystemCommands::DefaultPrinter(const std::string& name) {

@@ -22,8 +22,8 @@ VideoClipDialog::VideoClipDialog(const std::string& file, VideoStart start)
 
 bool VideoClipDialog::OnInit() {
     // The player sizes itself to the clip (not the clip to the player) and
-    // tells us when it stops; it shows no error boxes of its own, a failure to open is reported by the
-    // macro.
+    // tells us when it stops; it shows no error boxes of its own, and a clip it cannot open closes
+    // the window at once.
     player_ = MCIWndCreateA(Handle(), GetModuleHandleA(nullptr),
                             WS_CHILD | WS_VISIBLE | MCIWNDF_NOMENU | MCIWNDF_NOERRORDLG |
                                 MCIWNDF_NOTIFYMODE | MCIWNDF_NOAUTOSIZEMOVIE,

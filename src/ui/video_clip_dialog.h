@@ -13,7 +13,6 @@ class VideoClipDialog : public ModalDialog {
 public:
     VideoClipDialog(const std::string& file, VideoStart start);
     // Whether the clip could be opened; the window closed at once if not.
-    bool Opened() const { return opened_; }
 
 private:
     bool OnInit() override;

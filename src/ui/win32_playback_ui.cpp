@@ -62,12 +62,10 @@ uint16_t Win32PlaybackUi::DoRepPrompt() {
     return prompt.Count();
 }
 
-bool Win32PlaybackUi::PlayVideo(const std::string& file, VideoStart start) {
+void Win32PlaybackUi::PlayVideo(const std::string& file, VideoStart start) {
     HWND front = GetForegroundWindow();
-    VideoClipDialog player(file, start);
-    player.Create(owner_);
+    VideoClipDialog(file, start).Create(owner_);
     if (front) SetForegroundWindow(front);
-    return player.Opened();
 }
 
 }  // namespace tavrin

@@ -31,7 +31,7 @@ public:
     void ResumePause() override;
     void RestoreAfterPause(WindowId target, bool iconicBeforePause) override;
     uint16_t DoRepPrompt() override;
-    bool PlayVideo(const std::string& file, VideoStart start) override;
+    void PlayVideo(const std::string& file, VideoStart start) override;
 
     std::function<void(bool)> onRunning;
 

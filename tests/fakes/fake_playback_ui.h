@@ -21,7 +21,6 @@ public:
     std::vector<std::string> restores;  // "target iconic", e.g. "7 1"
     uint16_t repeatCount = 1;
     std::vector<std::string> videos;  // "file start", start 0 to 2 as VideoStart
-    bool videoPlays = true;
     std::function<void()> whileVideo;  // runs while the video window is open
 
     void DoAMessage(const std::string& title, const std::string& text) override {
@@ -41,10 +40,9 @@ public:
         restores.push_back(std::to_string(target) + (iconic ? " 1" : " 0"));
     }
     uint16_t DoRepPrompt() override { return repeatCount; }
-    bool PlayVideo(const std::string& file, VideoStart start) override {
+    void PlayVideo(const std::string& file, VideoStart start) override {
         videos.push_back(file + " " + std::to_string(static_cast<int>(start)));
         if (whileVideo) whileVideo();
-        return videoPlays;
     }
 };
 

@@ -92,19 +92,15 @@ TEST_F(SystemCommandsTest, WallpaperThatIsMissingOrNoPictureLeavesTheUsersOwn) {
     settings.wallpaper = {"C:\\OWN.BMP", "1", "0", "0", "0"};
     Play("<WALLS:C:\\NONE.BMP>a");
     EXPECT_TRUE(settings.calls.empty());
-    EXPECT_EQ(ui.messages,
-              (Strings{"Macro Execution Error: The wallpaper file \"C:\\NONE.BMP\" does not exist."}));
     EXPECT_EQ(TypedKeys(input.events), "a");
 
-    ui.messages.clear();
     files.contents["C:\\NOTES.TXT"] = {'h', 'i'};
     settings.showsWallpaper = false;
     Play("<WALLS:C:\\NOTES.TXT>");
     EXPECT_EQ(settings.calls,
               (Strings{"wallpaper C:\\NOTES.TXT 0 2 0 0", "show C:\\NOTES.TXT",
                        "wallpaper C:\\OWN.BMP 1 0 0 0", "show C:\\OWN.BMP"}));
-    EXPECT_EQ(ui.messages, (Strings{"Macro Execution Error: The file \"C:\\NOTES.TXT\" cannot be "
-                                    "shown as the wallpaper."}));
+    EXPECT_TRUE(ui.messages.empty()) << "the wallpaper fails silently";
 }
 
 TEST_F(SystemCommandsTest, DefaultPrinterMatchesEveryNameExactlyAndFillsMissingParts) {
@@ -174,8 +170,7 @@ TEST_F(SystemCommandsTest, ShellFunctionsAndSpecialFoldersNeedTheAutomationObjec
     shell.usable = true;
     shell.succeeds = false;
     Play("<RUNRP>");
-    EXPECT_EQ(ui.messages,
-              (Strings{"Run File Run Error: The shell could not carry out \"Run File Run\"."}));
+    EXPECT_TRUE(ui.messages.empty()) << "a shell call that fails reports nothing";
 }
 
 TEST(BrowserVersion, TheShellObjectNeedsVersionFourOrLater) {
