@@ -64,7 +64,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     app.showCommand = showCommand;
     ApplyBodyOptions(app.args, app.settings);
 
-    TMainWin window(app);
+    MainWindow window(app);
     if (!window.Create(instance)) return 1;
     ProgramStart start;
     window.onClosing = [&] { start.Shutdown(app, window); };

@@ -17,7 +17,7 @@ namespace tavrin {
 
 namespace {
 
-constexpr const char* kClassName = "TMainWin";
+constexpr const char* kClassName = "TavrinMainWindow";
 constexpr UINT kMsgTrayIcon = WM_APP + 1;
 constexpr UINT kMainTrayIcon = 1;
 constexpr UINT kMsgMenuTrayIcon = WM_APP + 3;
@@ -36,7 +36,7 @@ ControllerPlatform PlatformOf(AppContext& app) {
 
 }  // namespace
 
-TMainWin::TMainWin(AppContext& app)
+MainWindow::MainWindow(AppContext& app)
     : app_(app),
       controller_(PlatformOf(app), app.store, app.settings, *this),
       list_(app.store, app.settings, icons_),
@@ -54,7 +54,7 @@ TMainWin::TMainWin(AppContext& app)
           [this] { return list_.SelectedMacro(); },
           [this] { return controller_.LastActiveOtherWindow(); }) {}
 
-bool TMainWin::Create(HINSTANCE instance) {
+bool MainWindow::Create(HINSTANCE instance) {
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof controls;
     controls.dwICC = ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_TAB_CLASSES;
@@ -92,21 +92,21 @@ bool TMainWin::Create(HINSTANCE instance) {
     capture_.Create(hwnd_);
     controller_.SetCapture(&capture_.Controller());
     menuTrays_.SetOwner(hwnd_, kMsgMenuTrayIcon);
-    FormResize();
+    LayoutMainWindow();
     return true;
 }
 
-LRESULT CALLBACK TMainWin::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_NCCREATE) {
-        auto* self = static_cast<TMainWin*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         self->hwnd_ = hwnd;
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
-    auto* self = reinterpret_cast<TMainWin*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     return self ? self->HandleMessage(msg, wParam, lParam) : DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
-LRESULT TMainWin::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == RegisteredStartMessage()) {
         controller_.OnStartRequest(static_cast<int>(lParam));
         return 0;
@@ -115,7 +115,7 @@ LRESULT TMainWin::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (capture_.OnMessage(msg, wParam, lParam)) return 0;
     switch (msg) {
         case WM_SIZE:
-            FormResize();
+            LayoutMainWindow();
             return 0;
         case WM_PAINT:
             if (options_.hideOnFirstPaint) {
@@ -141,7 +141,7 @@ LRESULT TMainWin::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             if (!(HIWORD(wParam) & (MF_SYSMENU | MF_POPUP)) &&
                 (tolower(LOWORD(wParam)) == 'a' || tolower(LOWORD(wParam)) == 'q')) {
                 TabCtrl_SetCurSel(pages_, tolower(LOWORD(wParam)) == 'q' ? 1 : 0);
-                MyPageChange();
+                ShowChosenPage();
                 return MAKELRESULT(0, MNC_CLOSE);
             }
             break;
@@ -195,7 +195,7 @@ LRESULT TMainWin::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(hwnd_, msg, wParam, lParam);
 }
 
-bool TMainWin::OnHookMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+bool MainWindow::OnHookMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     MainController& c = controller_;
     switch (msg) {
         case kMsgHotKey:
@@ -221,7 +221,7 @@ bool TMainWin::OnHookMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     return false;
 }
 
-void TMainWin::FormShow(const StartOptions& options, int startShowState) {
+void MainWindow::FormShow(const StartOptions& options, int startShowState) {
     options_ = options;
     started_ = true;
     if (closeWhenStarted_) PostMessageA(hwnd_, WM_CLOSE, 0, 0);
@@ -233,7 +233,7 @@ void TMainWin::FormShow(const StartOptions& options, int startShowState) {
     tray_.Show(app_.settings.UseTray);
     if (tray_.Added()) Trace("tray icon shown: Tavrin 99");
     ApplyBrowseMode();
-    DoCaption();
+    UpdateCaption();
     RefreshMacroList();
     if (TrayOrHide()) return;
     int show = SW_SHOW;
@@ -243,7 +243,7 @@ void TMainWin::FormShow(const StartOptions& options, int startShowState) {
 }
 
 
-void TMainWin::FormClose() {
+void MainWindow::FormClose() {
     closing_ = true;
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
@@ -263,7 +263,7 @@ void TMainWin::FormClose() {
     ExitProcess(0);
 }
 
-bool TMainWin::OnSysCommand(WPARAM command, LRESULT& result) {
+bool MainWindow::OnSysCommand(WPARAM command, LRESULT& result) {
     switch (command & 0xFFF0) {
         case SC_CLOSE:
             if (!app_.settings.UseClose) return false;
@@ -285,55 +285,55 @@ bool TMainWin::OnSysCommand(WPARAM command, LRESULT& result) {
     return false;
 }
 
-void TMainWin::OnCommand(int id) {
+void MainWindow::OnCommand(int id) {
     struct Command {
         int id;
-        void (TMainWin::*handler)();
+        void (MainWindow::*handler)();
     };
     static const Command commands[] = {
-        {kMenuNewFile, &TMainWin::DoNew},
-        {kMenuOpenFile, &TMainWin::DoOpen},
-        {kMenuHide, &TMainWin::MenuHideClick},
-        {kMenuTerminate, &TMainWin::MenuTerminateClick},
-        {kMenuShowDate, &TMainWin::MenuShowDateClick},
-        {kMenuDisableSaver, &TMainWin::MenuDisableSaverClick},
-        {kMenuQuillets, &TMainWin::MenuQuilletsClick},
-        {kMenuSettings, &TMainWin::MenuSettingsClick},
-        {kMenuAppearance, &TMainWin::MenuAppearanceClick},
-        {kMenuKeyHooks, &TMainWin::MenuKeyHooksClick},
-        {kMenuMouseHooks, &TMainWin::MenuMouseHooksClick},
-        {kMenuActivate, &TMainWin::MenuActivateClick},
-        {kMenuOnDesktop, &TMainWin::MenuOnDesktopClick},
-        {kMenuQuickInfo, &TMainWin::MenuQuickInfoClick},
-        {kMenuSort, &TMainWin::MenuSortClick},
-        {kMenuContents, &TMainWin::DoHelp},
-        {kMenuTutorial, &TMainWin::MenuTutorialClick},
-        {kMenuMouseLocator, &TMainWin::MenuMouseLocClick},
-        {kMenuAbout, &TMainWin::MenuAboutClick},
-        {kTrayOpen, &TMainWin::TrayOpenClick},
-        {kTrayHelp, &TMainWin::DoHelp},
-        {kTrayTerminate, &TMainWin::TrayTerminateClick},
-        {kMenuRemap, &TMainWin::MenuRemapClick},
-        {kMenuRename, &TMainWin::MenuRenameClick},
-        {kMenuModifyDirectly, &TMainWin::MenuModifyDirectlyClick},
+        {kMenuNewFile, &MainWindow::DoNew},
+        {kMenuOpenFile, &MainWindow::DoOpen},
+        {kMenuHide, &MainWindow::MenuHideClick},
+        {kMenuTerminate, &MainWindow::MenuTerminateClick},
+        {kMenuShowDate, &MainWindow::MenuShowDateClick},
+        {kMenuDisableSaver, &MainWindow::MenuDisableSaverClick},
+        {kMenuQuillets, &MainWindow::MenuQuilletsClick},
+        {kMenuSettings, &MainWindow::MenuSettingsClick},
+        {kMenuAppearance, &MainWindow::MenuAppearanceClick},
+        {kMenuKeyHooks, &MainWindow::MenuKeyHooksClick},
+        {kMenuMouseHooks, &MainWindow::MenuMouseHooksClick},
+        {kMenuActivate, &MainWindow::MenuActivateClick},
+        {kMenuOnDesktop, &MainWindow::MenuOnDesktopClick},
+        {kMenuQuickInfo, &MainWindow::MenuQuickInfoClick},
+        {kMenuSort, &MainWindow::MenuSortClick},
+        {kMenuContents, &MainWindow::DoHelp},
+        {kMenuTutorial, &MainWindow::MenuTutorialClick},
+        {kMenuMouseLocator, &MainWindow::MenuMouseLocClick},
+        {kMenuAbout, &MainWindow::MenuAboutClick},
+        {kTrayOpen, &MainWindow::TrayOpenClick},
+        {kTrayHelp, &MainWindow::DoHelp},
+        {kTrayTerminate, &MainWindow::TrayTerminateClick},
+        {kMenuRemap, &MainWindow::MenuRemapClick},
+        {kMenuRename, &MainWindow::MenuRenameClick},
+        {kMenuModifyDirectly, &MainWindow::MenuModifyDirectlyClick},
     };
     for (const Command& c : commands) {
         if (c.id == id) return (this->*c.handler)();
     }
     if (capture_.OnCommand(id)) return;
     if (id >= kMenuLastFile1 && id < kMenuLastFile1 + 5) return MenuLastFileClick(id - kMenuLastFile1);
-    if (id >= kMenuWizard1 && id < kMenuWizard1 + 27) return DoQuickWiz(id - kMenuWizard1 + 1);
+    if (id >= kMenuWizard1 && id < kMenuWizard1 + 27) return StartQuickWizard(id - kMenuWizard1 + 1);
     NotBuiltYet(id);
 }
 
-void TMainWin::OnTimer(UINT_PTR id) {
+void MainWindow::OnTimer(UINT_PTR id) {
     const auto timer = static_cast<TimerId>(id);
     if (timer == TimerId::StartUp) TraceWorkingSet();
     controller_.OnTimer(timer);
-    if (timer == TimerId::Scheduler && app_.settings.ShowDate) DoCaption();
+    if (timer == TimerId::Scheduler && app_.settings.ShowDate) UpdateCaption();
 }
 
-void TMainWin::OnTrayIcon(LPARAM mouseMessage) {
+void MainWindow::OnTrayIcon(LPARAM mouseMessage) {
     if (mouseMessage == WM_LBUTTONUP) SysTrayOpen();
     if (mouseMessage == WM_RBUTTONUP) ShowTrayMenu();
 }
@@ -343,7 +343,7 @@ void TMainWin::OnTrayIcon(LPARAM mouseMessage) {
 // popup menu of macros, or a dialog or message box, which disables the
 // main window while it is open. Once after a capture it stays, so the user
 // sees the end of the capture.
-void TMainWin::AppDeactivate() {
+void MainWindow::AppDeactivate() {
     if (skipDeactivate_) {
         skipDeactivate_ = false;
         return;
@@ -353,18 +353,18 @@ void TMainWin::AppDeactivate() {
     HideProgram();
 }
 
-void TMainWin::HideProgram() {
+void MainWindow::HideProgram() {
     if (IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
     ShowWindow(hwnd_, SW_HIDE);
 }
 
-void TMainWin::ShowMainWindow() {
+void MainWindow::ShowMainWindow() {
     ShowWindow(hwnd_, IsIconic(hwnd_) ? SW_RESTORE : SW_SHOW);
     app_.desktop.Activate(ToId(hwnd_));
 }
 
 // Left click on the tray icon, or a second start without a nickname.
-void TMainWin::SysTrayOpen() {
+void MainWindow::SysTrayOpen() {
     if (!TrayOrHide()) {
         app_.desktop.Activate(ToId(hwnd_));
         return;
@@ -372,6 +372,6 @@ void TMainWin::SysTrayOpen() {
     controller_.ActivateMe();
 }
 
-void TMainWin::Trace(const std::string& line) { tavrin::Trace(line); }
+void MainWindow::Trace(const std::string& line) { tavrin::Trace(line); }
 
 }  // namespace tavrin

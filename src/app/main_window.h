@@ -1,5 +1,5 @@
 #pragma once
-// TMainWin: the program's one permanent window. The frame holds the window
+// MainWindow: the program's one permanent window. The frame holds the window
 // class, the layout and a table from messages to handlers; what a hook
 // message, a timer or a command does is the controller's, the list, the
 // menu and the tray icon are parts of their own.
@@ -24,9 +24,9 @@
 
 namespace tavrin {
 
-class TMainWin : private ControllerHost {
+class MainWindow : private ControllerHost {
 public:
-    explicit TMainWin(AppContext& app);
+    explicit MainWindow(AppContext& app);
     // Creates the window, hidden, with its list and menu.
     bool Create(HINSTANCE instance);
     HWND Handle() const { return hwnd_; }
@@ -50,7 +50,7 @@ private:
     void OnCommand(int id);
     void OnTimer(UINT_PTR id);
     void OnTrayIcon(LPARAM mouseMessage);
-    void FormResize();
+    void LayoutMainWindow();
     void FormClose();
     void AppDeactivate();
     void HideProgram();
@@ -63,7 +63,7 @@ private:
     void SwapMacroFile(const std::string& path) override { OpenMacroFile(path); }
     void Trace(const std::string& line) override;
 
-    void DoCaption();
+    void UpdateCaption();
     // SetButtons and CheckTimeItem: the macro commands of the menu, the
     // speed buttons and the lettered buttons follow the selection.
     void SetRowCommands();
@@ -72,7 +72,7 @@ private:
     // The pages, the buttons and the list (main_window_view.cpp).
     void CreateControls();
     void ApplyAppearance();
-    void MyPageChange();
+    void ShowChosenPage();
     void FocusPage();
     void ApplyBrowseMode();
     void ShowListMenu(LPARAM position);
@@ -82,8 +82,8 @@ private:
     // The macro commands of this window (main_window_macros.cpp).
     void MenuOnDesktopClick();
     void DoTheLink(const std::string& nickname);
-    void MenuQuickInfoClick() { DoInfo(list_.SelectedMacro()); }
-    void DoInfo(int n);
+    void MenuQuickInfoClick() { ShowQuickInfo(list_.SelectedMacro()); }
+    void ShowQuickInfo(int n);
     void MenuSortClick();
     void TitleSortClick(const std::string& title);
     void ColumnsSized();
@@ -92,7 +92,7 @@ private:
     void MenuTutorialClick();
     void MenuMouseLocClick();
     void MenuAboutClick();
-    void DoQuickWiz(int n);
+    void StartQuickWizard(int n);
     void TrayOpenClick() { controller_.ActivateMe(); }
     void TrayTerminateClick();
     // A file of the program folder opened in the shell; a missing file is

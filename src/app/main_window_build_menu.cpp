@@ -8,7 +8,7 @@
 
 namespace tavrin {
 
-void TMainWin::MenuModifyDirectlyClick() {
+void MainWindow::MenuModifyDirectlyClick() {
     const int n = list_.SelectedMacro();
     if (n <= 0 || app_.store.Table().ScopeOf(n) != kScopePopupMenu) return NotBuiltYet(kMenuModifyDirectly);
     MacroRecord record;

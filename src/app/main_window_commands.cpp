@@ -8,7 +8,7 @@
 
 namespace tavrin {
 
-void TMainWin::DoCaption() {
+void MainWindow::UpdateCaption() {
     CaptionState state;
     state.currentFile = app_.settings.CurrentFile;
     state.showDate = app_.settings.ShowDate;
@@ -24,13 +24,13 @@ void TMainWin::DoCaption() {
     SetWindowTextA(hwnd_, MainCaption(state).c_str());
 }
 
-void TMainWin::RefreshMacroList() {
+void MainWindow::RefreshMacroList() {
     list_.Fill();
     SetRowCommands();
     menuTrays_.Rebuild(app_.store);
 }
 
-MacroCommandState TMainWin::CommandState() const {
+MacroCommandState MainWindow::CommandState() const {
     const int n = list_.SelectedMacro();
     MacroCommandInput in;
     in.hasMacro = n > 0;
@@ -45,7 +45,7 @@ MacroCommandState TMainWin::CommandState() const {
     return MacroCommands(in);
 }
 
-void TMainWin::SetRowCommands() {
+void MainWindow::SetRowCommands() {
     struct Binding {
         MacroCommand command;
         int id;
@@ -77,7 +77,7 @@ void TMainWin::SetRowCommands() {
 
 // A menu command whose window comes with a later version: the user is told
 // rather than left wondering why nothing happened.
-void TMainWin::NotBuiltYet(int id) {
+void MainWindow::NotBuiltYet(int id) {
     const std::string caption = menu_.Caption(id);
     if (caption.empty()) return;
     app_.messages.ShowMessage("Tavrin 99", "\"" + caption +
@@ -85,25 +85,25 @@ void TMainWin::NotBuiltYet(int id) {
                                                "Tavrin 99.");
 }
 
-void TMainWin::MenuHideClick() {
+void MainWindow::MenuHideClick() {
     if (TrayOrHide()) HideProgram();
 }
 
-void TMainWin::MenuShowDateClick() {
+void MainWindow::MenuShowDateClick() {
     app_.settings.ShowDate = !app_.settings.ShowDate;
     menu_.Check(kMenuShowDate, app_.settings.ShowDate);
-    DoCaption();
+    UpdateCaption();
     controller_.Reschedule();
     SaveSettings(app_.profile, app_.settings);
 }
 
-void TMainWin::MenuDisableSaverClick() {
+void MainWindow::MenuDisableSaverClick() {
     app_.settings.DisableScreenSaver = !app_.settings.DisableScreenSaver;
     menu_.Check(kMenuDisableSaver, app_.settings.DisableScreenSaver);
     SaveSettings(app_.profile, app_.settings);
 }
 
-void TMainWin::MenuActivateClick() {
+void MainWindow::MenuActivateClick() {
     controller_.ToggleActive(list_.RowCount(), list_.SelectedMacro());
 }
 

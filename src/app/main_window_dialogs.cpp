@@ -8,12 +8,12 @@
 
 namespace tavrin {
 
-void TMainWin::MenuQuilletsClick() {
+void MainWindow::MenuQuilletsClick() {
     if (QuilletOptionsDialog(app_.settings).Create(hwnd_) != IDOK) return;
     SaveSettings(app_.profile, app_.settings);
 }
 
-void TMainWin::MenuSettingsClick() {
+void MainWindow::MenuSettingsClick() {
     PreferenceDialog dialog(app_.settings);
     if (dialog.Create(hwnd_) != IDOK) return;
     const PreferenceOutcome& outcome = dialog.Outcome();
@@ -23,7 +23,7 @@ void TMainWin::MenuSettingsClick() {
     SaveSettings(app_.profile, app_.settings);
 }
 
-void TMainWin::MenuAppearanceClick() {
+void MainWindow::MenuAppearanceClick() {
     if (AppearDialog(app_.settings).Create(hwnd_) != IDOK) return;
     ApplyAppearance();
     SaveSettings(app_.profile, app_.settings);

@@ -28,12 +28,12 @@ std::string ChooseFile(HWND owner, const char* title, bool forSaving) {
 
 }  // namespace
 
-void TMainWin::DoNew() {
+void MainWindow::DoNew() {
     const std::string path = ChooseFile(hwnd_, "New Tavrin File", true);
     if (!path.empty()) OpenChosenFile(path);
 }
 
-void TMainWin::DoOpen() {
+void MainWindow::DoOpen() {
     const std::string path = ChooseFile(hwnd_, "Open Tavrin File", false);
     if (!path.empty()) OpenChosenFile(path);
 }
@@ -43,7 +43,7 @@ void TMainWin::DoOpen() {
 // rather than straight to the store, so a name not ending in ".ZYN" is
 // refused with its message and the previous file goes into the recent list,
 // as when the user opens it.
-void TMainWin::OpenChosenFile(const std::string& path) {
+void MainWindow::OpenChosenFile(const std::string& path) {
     if (path.size() < 4 || UpperCase(path.substr(path.size() - 4)) != ".ZYN") {
         app_.messages.ShowMessage("Error", "Invalid file type selected.");
         return;
@@ -51,14 +51,14 @@ void TMainWin::OpenChosenFile(const std::string& path) {
     OpenMacroFile(path);
 }
 
-void TMainWin::OpenMacroFile(const std::string& path) {
+void MainWindow::OpenMacroFile(const std::string& path) {
     const std::string previous = app_.settings.CurrentFile;
     app_.store.LoadMacroFile(path);
     DoLastFiles(app_.settings.LastFile, previous, path);
     AfterFileOpened();
 }
 
-void TMainWin::OpenSaveFile(const std::string& path) {
+void MainWindow::OpenSaveFile(const std::string& path) {
     if (!app_.files.Exists(path)) {
         app_.messages.ShowMessage("Error", "File does not exist.");
         return;
@@ -66,16 +66,16 @@ void TMainWin::OpenSaveFile(const std::string& path) {
     OpenMacroFile(path);
 }
 
-void TMainWin::MenuLastFileClick(int k) {
+void MainWindow::MenuLastFileClick(int k) {
     // A copy: the list changes while the file opens.
     const std::string path = app_.settings.LastFile[k];
     OpenSaveFile(path);
 }
 
-void TMainWin::AfterFileOpened() {
+void MainWindow::AfterFileOpened() {
     controller_.MacroFileOpened();
     app_.remapper.OpenFor(app_.settings.CurrentFile);
-    DoCaption();
+    UpdateCaption();
     RefreshMacroList();
     menu_.SetLastFiles(app_.settings.LastFile);
     ApplyBrowseMode();  // the recent files come back enabled

@@ -18,7 +18,7 @@
 
 namespace tavrin {
 
-void TMainWin::DoInfo(int n) {
+void MainWindow::ShowQuickInfo(int n) {
     if (n <= 0 || options_.browseAllMode) return;
     MacroRecord record;
     if (!app_.store.ReadMacro(n, record)) return;
@@ -26,7 +26,7 @@ void TMainWin::DoInfo(int n) {
     QuickInfoDialog(record, icons_.Icon(icon, app_.store.IconPath(icon))).Create(hwnd_);
 }
 
-void TMainWin::MenuOnDesktopClick() {
+void MainWindow::MenuOnDesktopClick() {
     const int n = list_.SelectedMacro();
     if (n <= 0) return;
     const DesktopLinkCheck check = CheckDesktopLink(app_.store, n);
@@ -39,7 +39,7 @@ void TMainWin::MenuOnDesktopClick() {
 
 // The link starts the program with "/A" and the nickname in quotes; its
 // file name holds only characters a file name can.
-void TMainWin::DoTheLink(const std::string& nickname) {
+void MainWindow::DoTheLink(const std::string& nickname) {
     const std::string desktop = DesktopFolder();
     const std::string path = desktop + "\\" + LinkFileName(nickname);
     ShellLinkFields fields;
@@ -56,7 +56,7 @@ void TMainWin::DoTheLink(const std::string& nickname) {
     app_.messages.ShowMessage("", "DeskTop Icon Added.");
 }
 
-void TMainWin::MenuSortClick() {
+void MainWindow::MenuSortClick() {
     const int selected = list_.SelectedMacro();
     if (SortOrderDialog(app_.settings).Create(hwnd_) != IDOK) return;
     SaveSettings(app_.profile, app_.settings);
@@ -66,7 +66,7 @@ void TMainWin::MenuSortClick() {
 }
 
 // A right click on "Activation", "Nickname" or "Scope" sorts by it first.
-void TMainWin::TitleSortClick(const std::string& title) {
+void MainWindow::TitleSortClick(const std::string& title) {
     if (!app_.settings.SortHeader || options_.browseAllMode) return;
     const std::string primary = PrimarySortForTitle(title);
     if (primary.empty() || (!app_.settings.PrimarySort.empty() &&
@@ -81,7 +81,7 @@ void TMainWin::TitleSortClick(const std::string& title) {
     Trace("sorted " + primary);
 }
 
-void TMainWin::ColumnsSized() {
+void MainWindow::ColumnsSized() {
     bool changed = false;
     for (int c = 0; c < 3; ++c) {
         const int width = FromScreen(ListView_GetColumnWidth(list_.Handle(), c + 2));
@@ -93,12 +93,12 @@ void TMainWin::ColumnsSized() {
 
 // Only where the scripting editor may open: not in the Browse modes, not
 // for popup menus and system macros.
-void TMainWin::RowDoubleClick(int n) {
+void MainWindow::RowDoubleClick(int n) {
     if (n <= 0 || !CommandState().Enabled(MacroCommand::Scripting)) return;
     OnCommand(kMenuScripting);
 }
 
-void TMainWin::DoQuickWiz(int n) {
+void MainWindow::StartQuickWizard(int n) {
     if (n == kDialUpWizard && !app_.dialUp.Available()) {
         app_.messages.ShowMessage("Warning", kDialUpMissing);
         return;
@@ -113,7 +113,7 @@ void TMainWin::DoQuickWiz(int n) {
                                                "Tavrin 99.");
 }
 
-void TMainWin::OpenProgramFile(const std::string& name, const std::string& parameters,
+void MainWindow::OpenProgramFile(const std::string& name, const std::string& parameters,
                                const std::string& missingText) {
     const std::string path = app_.programFolder + "\\" + name;
     if (!app_.files.Exists(path)) {
@@ -124,32 +124,32 @@ void TMainWin::OpenProgramFile(const std::string& name, const std::string& param
         app_.messages.ShowMessage("Error", "\"" + path + "\" could not be opened.");
 }
 
-void TMainWin::DoHelp() {
+void MainWindow::DoHelp() {
     OpenProgramFile("KORRINDA.HLP", "",
                     "The help file KORRINDA.HLP could not be located.  Please make sure that it "
                     "was installed.");
 }
 
-void TMainWin::MenuTutorialClick() {
+void MainWindow::MenuTutorialClick() {
     if (TutorialNoticeDialog().Create(hwnd_) != IDOK) return;
     OpenProgramFile("ZYTUT.PDF", "",
                     "The Tutorial / User Manual could not be located.  Please make sure that it "
                     "was installed.");
 }
 
-void TMainWin::MenuMouseLocClick() {
+void MainWindow::MenuMouseLocClick() {
     OpenProgramFile("CURSFIND.EXE", "JQV",
                     "The Mouse Locator CURSFIND.EXE could not be located.  Please make sure that "
                     "it was installed.");
 }
 
-void TMainWin::MenuAboutClick() {
+void MainWindow::MenuAboutClick() {
     app_.messages.ShowMessage("About Tavrin 99",
                               "Tavrin 99\n\nMacros started by hot keys, Quillets, schedules, "
                               "windows, menus and desktop links.");
 }
 
-void TMainWin::TrayTerminateClick() {
+void MainWindow::TrayTerminateClick() {
     terminating_ = true;
     SendMessageA(hwnd_, WM_CLOSE, 0, 0);
 }

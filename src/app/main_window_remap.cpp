@@ -6,7 +6,7 @@
 
 namespace tavrin {
 
-void TMainWin::MenuRemapClick() {
+void MainWindow::MenuRemapClick() {
     RemapForm form(app_.remapper.Tables());
     if (RemapDialog(form, options_.browseMode || options_.browseAllMode).Create(hwnd_) != IDOK ||
         !form.Changed())

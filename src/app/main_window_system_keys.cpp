@@ -9,7 +9,7 @@
 
 namespace tavrin {
 
-void TMainWin::MenuRenameClick() {
+void MainWindow::MenuRenameClick() {
     const int n = list_.SelectedMacro();
     const MacroTable& t = app_.store.Table();
     if (n <= 0 || t.ScopeOf(n) != kScopeSystem || t.ScopeNameOf(n).empty()) return NotBuiltYet(kMenuRename);

@@ -12,7 +12,7 @@
 
 namespace tavrin {
 
-void TMainWin::CreateControls() {
+void MainWindow::CreateControls() {
     NONCLIENTMETRICSA metrics{};
     metrics.cbSize = sizeof metrics;
     SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
@@ -39,21 +39,21 @@ void TMainWin::CreateControls() {
 
     list_.onSelectionChanged = [this] { SetRowCommands(); };
     list_.onTitleRightClick = [this](const std::string& title) { TitleSortClick(title); };
-    list_.onRowRightClick = [this](int n) { DoInfo(n); };
+    list_.onRowRightClick = [this](int n) { ShowQuickInfo(n); };
     list_.onRowDoubleClick = [this](int n) { RowDoubleClick(n); };
     list_.onColumnsSized = [this] { ColumnsSized(); };
-    MyPageChange();
+    ShowChosenPage();
 }
 
-void TMainWin::ApplyAppearance() {
+void MainWindow::ApplyAppearance() {
     list_.ApplyAppearance();
-    MyPageChange();
+    ShowChosenPage();
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 // "M&acros" shows the list with the speed or the lettered buttons, "&Quick
 // Wizards" the wizard buttons; the macro commands rest meanwhile.
-void TMainWin::MyPageChange() {
+void MainWindow::ShowChosenPage() {
     wizardsPage_ = TabCtrl_GetCurSel(pages_) == 1;
     const bool macros = !wizardsPage_;
     ShowWindow(list_.Handle(), macros ? SW_SHOW : SW_HIDE);
@@ -61,13 +61,13 @@ void TMainWin::MyPageChange() {
     panel_.Show(macros && !app_.settings.UseSpeed);
     wizards_.Show(wizardsPage_);
     if (IsWindowVisible(hwnd_)) FocusPage();
-    FormResize();
+    LayoutMainWindow();
     SetRowCommands();
 }
 
 // The keys go to the page shown, never to a control hidden with the other:
 // to the list, where typing searches it, or to the first wizard button.
-void TMainWin::FocusPage() {
+void MainWindow::FocusPage() {
     if (!wizardsPage_) {
         SetFocus(list_.Handle());
     } else if (!wizards_.Focus()) {
@@ -75,7 +75,7 @@ void TMainWin::FocusPage() {
     }
 }
 
-void TMainWin::FormResize() {
+void MainWindow::LayoutMainWindow() {
     if (closing_ || pages_ == nullptr) return;
     const int dpi = ScreenDpi();
     const auto px = [dpi](int v) { return MulDiv(v, dpi, 96); };
@@ -88,7 +88,7 @@ void TMainWin::FormResize() {
     const int width = display.right - display.left, height = display.bottom - display.top;
     // The rules are for 96 dots per inch; the speed buttons take what
     // their glyphs need.
-    const MainLayout l = tavrin::FormResize(0, 0, MulDiv(width, 96, dpi),
+    const MainLayout l = tavrin::MainLayoutFor(0, 0, MulDiv(width, 96, dpi),
                                             MulDiv(height, 96, dpi), app_.settings.UseSpeed);
     int listTop = top + px(l.list.top);
     int listHeight = px(l.list.height);
@@ -110,7 +110,7 @@ void TMainWin::FormResize() {
 // Browse Mode leaves the macro file as it is: every command that would
 // change it rests, and Browse All Mode rests opening, printing and the
 // preferences too. The macro commands follow SetRowCommands.
-void TMainWin::ApplyBrowseMode() {
+void MainWindow::ApplyBrowseMode() {
     static const int browse[] = {kMenuNewFile, kMenuNetwork, kMenuRemap,      kMenuQuillets,
                                  kMenuCapture, kMenuDisableSaver, kMenuPrintList};
     static const int browseAll[] = {kMenuOpenFile,  kMenuPrinterSetup, kMenuPrinterFont,
@@ -131,7 +131,7 @@ void TMainWin::ApplyBrowseMode() {
 
 // The list's own menu: the "&Macros" commands, from the keyboard's menu key
 // or a right click below the rows.
-void TMainWin::ShowListMenu(LPARAM position) {
+void MainWindow::ShowListMenu(LPARAM position) {
     POINT at{static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
     if (position == -1) {
         RECT r;
@@ -142,7 +142,7 @@ void TMainWin::ShowListMenu(LPARAM position) {
                    hwnd_, nullptr);
 }
 
-void TMainWin::ShowTrayMenu() {
+void MainWindow::ShowTrayMenu() {
     HMENU menu = CreatePopupMenu();
     AppendMenuA(menu, MF_STRING, kTrayOpen, "&Open");
     AppendMenuA(menu, MF_STRING, kTrayHelp, "&Help");
@@ -159,9 +159,9 @@ void TMainWin::ShowTrayMenu() {
     DestroyMenu(menu);
 }
 
-bool TMainWin::OnControlNotify(const NMHDR& header, LRESULT& result) {
+bool MainWindow::OnControlNotify(const NMHDR& header, LRESULT& result) {
     if (header.hwndFrom == pages_ && header.code == TCN_SELCHANGE) {
-        MyPageChange();
+        ShowChosenPage();
         return true;
     }
     if (speed_.OnNotify(header)) return true;

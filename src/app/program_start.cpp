@@ -39,7 +39,7 @@ int StartShowState(int showCommand) {
 
 }  // namespace
 
-void ProgramStart::Run(AppContext& app, TMainWin& window) {
+void ProgramStart::Run(AppContext& app, MainWindow& window) {
     Settings& s = app.settings;
     app.store.LoadMacroFile(s.CurrentFile);
 
@@ -81,7 +81,7 @@ void ProgramStart::Run(AppContext& app, TMainWin& window) {
     window.FormShow(options, StartShowState(app.showCommand));
 }
 
-void ProgramStart::Shutdown(AppContext& app, TMainWin& window) {
+void ProgramStart::Shutdown(AppContext& app, MainWindow& window) {
     window.Controller().RemoveHooks();
     app.remapper.Remove();
     windowHookBlock_.Close();

@@ -11,8 +11,8 @@ namespace tavrin {
 class ProgramStart {
 public:
     // Ends the process with its message when a shared block cannot be made.
-    void Run(AppContext& app, TMainWin& window);
-    void Shutdown(AppContext& app, TMainWin& window);
+    void Run(AppContext& app, MainWindow& window);
+    void Shutdown(AppContext& app, MainWindow& window);
 
 private:
     SharedBlock windowHookBlock_;

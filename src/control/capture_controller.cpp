@@ -49,15 +49,15 @@ bool CaptureController::Recording() const { return store_.Table().Byte(table::Ca
 void CaptureController::StartACapture() {
     PlaybackUi& ui = platform_.ui;
     if (host_.Browsing()) {
-        ui.DoAMessage(kError, "Capture not allowed in Browse Mode.");
+        ui.ShowNotice(kError, "Capture not allowed in Browse Mode.");
         return;
     }
     if (quick_) {
-        ui.DoAMessage(kError, "A capture is currently in progress.  Capture not allowed.");
+        ui.ShowNotice(kError, "A capture is currently in progress.  Capture not allowed.");
         return;
     }
     if (store_.MacroCount() >= static_cast<int>(kMaxMacros)) {
-        ui.DoAMessage(kError, "Maximum number of macros has been reached.  Capture not allowed.");
+        ui.ShowNotice(kError, "Maximum number of macros has been reached.  Capture not allowed.");
         return;
     }
     const CaptureOptions options = CaptureOptionsOf(settings_);
@@ -86,7 +86,7 @@ void CaptureController::StartACapture() {
     quick_ = true;
     programScope_ = false;
     if (settings_.CapturePrompt)
-        ui.DoAMessage("Start Capture", "Tavrin 99 macro capture will now start.\r\n\r\nUse " +
+        ui.ShowNotice("Start Capture", "Tavrin 99 macro capture will now start.\r\n\r\nUse " +
                                            HotKeyName(stopCode) + " to stop the capture.");
     Publish(setup);
     StartRecording();
@@ -108,7 +108,7 @@ std::string CaptureController::RecaptureRefusal(int n) const {
 bool CaptureController::StartCaptureOf(const CaptureRequest& request) {
     // A quick capture may have begun while the "Capture Macro" dialog was open.
     if (quick_ || Recording()) {
-        platform_.ui.DoAMessage(kError, "A capture is currently in progress.  Capture not allowed.");
+        platform_.ui.ShowNotice(kError, "A capture is currently in progress.  Capture not allowed.");
         return false;
     }
     const int n = request.macro;
@@ -236,7 +236,7 @@ void CaptureController::End(uint32_t macro, const std::string& program) {
         const std::string trigger = record.HotKey == kHotKeyQuillet
                                         ? "Quillet: " + record.QuilletName
                                         : HotKeyName(record.HotKey);
-        platform_.ui.DoAMessage("Capture", "Tavrin 99 capture is complete for " + trigger + ".");
+        platform_.ui.ShowNotice("Capture", "Tavrin 99 capture is complete for " + trigger + ".");
     }
     quick_ = false;
     host_.RefreshMacroList(n);

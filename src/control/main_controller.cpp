@@ -214,7 +214,7 @@ void MainController::ActivateMe() {
 void MainController::RunByNickname(const std::string& nickname) {
     if (player_.Running() || hotKeys_.MenuOpen()) return;
     if (Recording()) {
-        platform_.ui.DoAMessage("Warning", kRecordingRefusal);
+        platform_.ui.ShowNotice("Warning", kRecordingRefusal);
         return;
     }
     const int n = FindMacroByNickname(store_, nickname);
@@ -251,7 +251,7 @@ void MainController::PlayTimedMacros(const DueMacros& due, bool startUp) {
 void MainController::PlayRecord(int n, const MacroRecord& record, bool capsLock) {
     player_.SetCapsLockFlag(capsLock);
     current_ = n;
-    player_.IntoProgram(record.MacroText);
+    player_.PlayTopLevel(record.MacroText);
     current_ = 0;
 }
 
@@ -261,7 +261,7 @@ void MainController::MenuTopWindow() {
     const std::string program = ProgramOfWindow(desktop, front);
     const std::vector<int> members = hotKeys_.TopWindowMembers(desktop.Title(front), program);
     if (members.empty()) {
-        platform_.ui.DoAMessage("Warning",
+        platform_.ui.ShowNotice("Warning",
                                 "There are no macros defined with a specific window title or "
                                 "program name that match the current top most active window.");
         return;

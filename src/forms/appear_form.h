@@ -1,5 +1,5 @@
 #pragma once
-// The "Appearance" dialog (TDoAppear): column widths, the two fonts of the
+// The "Appearance" dialog: column widths, the two fonts of the
 // macro list and the kind of buttons on the main window. It works on copies
 // and changes the settings only when "&Ok" passes its checks.
 #include <array>

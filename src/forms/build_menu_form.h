@@ -1,5 +1,5 @@
 #pragma once
-// "Build Macro Menu" (TDoBuildMenu): the members of a popup menu chosen
+// "Build Macro Menu": the members of a popup menu chosen
 // from the macros of the file, the menu's options, its icon, and the Quick
 // Info of a macro; the result goes into the record.
 #include <string>

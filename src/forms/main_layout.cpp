@@ -10,7 +10,7 @@ LayoutRect Rect(int left, int top, int width, int height) {
 }
 }  // namespace
 
-MainLayout FormResize(int clientWidth, int clientHeight, int displayWidth, int displayHeight,
+MainLayout MainLayoutFor(int clientWidth, int clientHeight, int displayWidth, int displayHeight,
                       bool useSpeed) {
     MainLayout layout;
     layout.page = Rect(2, 2, clientWidth - 4, clientHeight - 4);

@@ -1,5 +1,5 @@
 #pragma once
-// Where the main window's parts go as it is resized (FormResize), in
+// Where the main window's parts go as it is resized (MainLayoutFor), in
 // pixels at 96 dots per inch; the caller scales them.
 namespace tavrin {
 
@@ -21,7 +21,7 @@ constexpr int kLetterPanelWidth = 155;
 // lettered buttons it is 171 pixels narrower, starts 1 pixel down, is 2
 // pixels shorter, and the panel sits 161 pixels left of the right edge.
 // Sizes never go below 0.
-MainLayout FormResize(int clientWidth, int clientHeight, int displayWidth, int displayHeight,
+MainLayout MainLayoutFor(int clientWidth, int clientHeight, int displayWidth, int displayHeight,
                       bool useSpeed);
 
 }  // namespace tavrin

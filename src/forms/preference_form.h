@@ -1,5 +1,5 @@
 #pragma once
-// The "Settings" dialog (TPreference): how the program shows itself, and
+// The "Settings" dialog: how the program shows itself, and
 // what its close button does.
 #include "store/settings.h"
 

@@ -24,7 +24,7 @@ std::string ScopeInfo(const MacroRecord& r) {
 
 }  // namespace
 
-QuickInfo DoInfo(const MacroRecord& r, const std::string& shortDate) {
+QuickInfo QuickInfoOf(const MacroRecord& r, const std::string& shortDate) {
     QuickInfo info;
     info.lastModified = "Last Modified On " + shortDate;
     switch (r.HotKey) {

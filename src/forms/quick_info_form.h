@@ -20,7 +20,7 @@ struct QuickInfo {
 
 // The fields for record r; shortDate is its LastModified in the system's
 // short date format.
-QuickInfo DoInfo(const MacroRecord& r, const std::string& shortDate);
+QuickInfo QuickInfoOf(const MacroRecord& r, const std::string& shortDate);
 
 // The date and time of a record's LastModified.
 LocalDateTime DateOfDayNumber(double dayNumber);

@@ -20,7 +20,7 @@ std::string QuickWizardName(int n);
 // 96 dots per inch (2, 16, 30 for three lines; 8, 24 for two).
 int QuickWizardLineTop(size_t lineCount, size_t i);
 
-// DoQuickWiz: the refusal when the macro file is full, else empty.
+// StartQuickWizard: the refusal when the macro file is full, else empty.
 std::string QuickWizardRefusal(int macroCount);
 
 }  // namespace tavrin

@@ -1,5 +1,5 @@
 #pragma once
-// The repeat prompt (TRepeatPrompt) of "<PROMPTREP>": the number of times to
+// The repeat prompt of "<PROMPTREP>": the number of times to
 // repeat, typed by the user. The prompt cannot be closed before it holds one.
 #include <cstddef>
 #include <cstdint>

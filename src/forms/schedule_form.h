@@ -1,5 +1,5 @@
 #pragma once
-// The "Set Schedule" dialog (TDoSchedule): the kind of schedule and its
+// The "Set Schedule" dialog: the kind of schedule and its
 // fields, opened on the main window's record buffer. The number fields are
 // kept as the text the user typed, since the checks judge that text.
 #include <array>

@@ -1,5 +1,5 @@
 #pragma once
-// "Sort Order" (TSortOrder): three lists the user puts in order with up and
+// "Sort Order": three lists the user puts in order with up and
 // down buttons, for "Primary Sort", "Activation Sort" and "Scope Sort",
 // and "Sort Header".
 #include <array>

@@ -1,5 +1,5 @@
 #pragma once
-// "System Hot Keys" (TSystemKeys): the hot keys of the four system macros
+// "System Hot Keys": the hot keys of the four system macros
 // and the display style of the menu of macros for the top-most window.
 #include <array>
 #include <cstdint>

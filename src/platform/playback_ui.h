@@ -34,9 +34,9 @@ class PlaybackUi {
 public:
     virtual ~PlaybackUi() = default;
     // The stay-on-top notice window; does nothing while one is open.
-    virtual void DoAMessage(const std::string& title, const std::string& text) = 0;
+    virtual void ShowNotice(const std::string& title, const std::string& text) = 0;
     // The text box window; does nothing while one is open.
-    virtual void MyMessage(const std::string& title, const std::string& text) = 0;
+    virtual void ShowTextBox(const std::string& title, const std::string& text) = 0;
     // Shows or clears "Macro Is Running" on the tray icon.
     virtual void SetRunning(bool running) = 0;
 
@@ -54,7 +54,7 @@ public:
     virtual void RestoreAfterPause(WindowId target, bool iconicBeforePause) = 0;
 
     // The modal repeat prompt: the number of times to repeat.
-    virtual uint16_t DoRepPrompt() = 0;
+    virtual uint16_t AskRepeatCount() = 0;
 
     // The modal video clip player of the file; no window stays open when the
     // clip cannot be opened.

@@ -28,7 +28,7 @@ bool ClipboardCommands::PlayTag(const TagMatch& tag, const std::string& text, si
         }
         case TagKind::ClipBitmap:
             if (!files_.Exists(tag.Fields.Texts[0]))
-                ui_.DoAMessage("Bitmap Copy Error", "Bitmap could not be located.");
+                ui_.ShowNotice("Bitmap Copy Error", "Bitmap could not be located.");
             else
                 clipboard_.SetBitmapFile(tag.Fields.Texts[0]);
             return true;

@@ -23,7 +23,7 @@ constexpr int kSpecialFolders[] = {3, 0, 16, 6, 20, 17, 18, 4, 2, 8, 10, 11, 7, 
 void DesktopCommands::Shell(const char* name, const std::function<bool()>& call) {
     const std::string caption = std::string(name) + " Error";
     if (!shell_.AutomationUsable()) {
-        ui_.DoAMessage(caption, kNeedsShell);
+        ui_.ShowNotice(caption, kNeedsShell);
         return;
     }
     // A shell call that fails reports nothing.

@@ -13,7 +13,7 @@ void FileCommands::MakeFolder(const std::string& folder) {
         end = slash == std::string::npos ? folder.size() : slash + 1;
         const std::string path = folder.substr(0, end);
         if (fileSystem_.FolderExists(path) || fileSystem_.CreateFolder(path)) continue;
-        ui_.DoAMessage("Create Folder Failed",
+        ui_.ShowNotice("Create Folder Failed",
                        "Folder \"" + path + "\" could not be created.");
         return;
     }

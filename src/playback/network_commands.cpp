@@ -70,13 +70,13 @@ void NetworkCommands::Connect(const std::string& driveAndShare, const std::strin
     const std::string share = driveAndShare.size() > 2 ? driveAndShare.substr(2) : "";
     const uint32_t result =
         drives_.Connect(drive, share, user, ScramblePassword(scrambledPassword), permanent);
-    if (show) ui_.DoAMessage("Map " + drive + " to " + share, MapText(result));
+    if (show) ui_.ShowNotice("Map " + drive + " to " + share, MapText(result));
 }
 
 void NetworkCommands::Disconnect(const std::string& drive, bool permanent, bool force,
                                  bool show) {
     const uint32_t result = drives_.Disconnect(drive, permanent, force);
-    if (show) ui_.DoAMessage("Unmap Network Drive " + drive, UnmapText(result));
+    if (show) ui_.ShowNotice("Unmap Network Drive " + drive, UnmapText(result));
 }
 
 void NetworkCommands::Toggle(const TagFields& f, bool permanent, bool show) {
@@ -94,7 +94,7 @@ void NetworkCommands::Toggle(const TagFields& f, bool permanent, bool show) {
 
 void NetworkCommands::Dial(const TagFields& f) {
     if (!dialUp_.Available()) {
-        ui_.MyMessage("Warning", kDialUpMissing);
+        ui_.ShowTextBox("Warning", kDialUpMissing);
         return;
     }
     const std::string& entry = f.Texts[2];
@@ -104,25 +104,25 @@ void NetworkCommands::Dial(const TagFields& f) {
     if (result == 0) return;
     // A failed dial can leave a half-open connection behind.
     if (connection != 0) dialUp_.HangUp(connection);
-    ui_.DoAMessage(kDialUpError, "Dial-Up Network Connection to " + entry +
+    ui_.ShowNotice(kDialUpError, "Dial-Up Network Connection to " + entry +
                                      " failed.  Error code: " + std::to_string(result));
 }
 
 void NetworkCommands::HangUp() {
     if (!dialUp_.Available()) {
-        ui_.MyMessage("Warning", kDialUpMissing);
+        ui_.ShowTextBox("Warning", kDialUpMissing);
         return;
     }
     std::vector<DialConnection> connections;
     if (!dialUp_.Connections(connections)) {
-        ui_.DoAMessage(kDialUpError, kHangUpFailed);
+        ui_.ShowNotice(kDialUpError, kHangUpFailed);
         return;
     }
     if (connections.empty()) {
-        ui_.DoAMessage(kDialUpError, "There are no Dial-Up Networking connections to hang up.");
+        ui_.ShowNotice(kDialUpError, "There are no Dial-Up Networking connections to hang up.");
         return;
     }
-    if (dialUp_.HangUp(connections.front()) != 0) ui_.DoAMessage(kDialUpError, kHangUpFailed);
+    if (dialUp_.HangUp(connections.front()) != 0) ui_.ShowNotice(kDialUpError, kHangUpFailed);
 }
 
 }  // namespace tavrin

@@ -31,15 +31,15 @@ Player::Player(Input& input, Desktop& desktop, FileSystem& fileSystem, Files& fi
       windows_(desktop, pump, ui),
       waits_(desktop, pump, ui, store.Table(), hooks, keys_, windows_),
       files_(fileSystem, files, desktop, ui,
-             [this](const std::string& text) { DoMacro(text, 1, 1, 1, false); }),
+             [this](const std::string& text) { PlayText(text, 1, 1, 1, false); }),
       clips_(clipboard, files, ui, keys_, [this](double seconds) { PauseForNoSpeed(seconds); },
-             [this](const std::string& text) { DoMacro(text, 1, 1, 1, false); }),
+             [this](const std::string& text) { PlayText(text, 1, 1, 1, false); }),
       sounds_(sound, ui),
       systemCommands_(system.settings, system.printers, files, ui),
       desktopCommands_(system.shell, ui),
       networkCommands_(system.drives, system.dialUp, ui) {}
 
-bool Player::IntoProgram(const std::string& text) {
+bool Player::PlayTopLevel(const std::string& text) {
     if (running_) return false;
     abort_ = false;
     ended_ = false;
@@ -52,7 +52,7 @@ bool Player::IntoProgram(const std::string& text) {
     speed_ = 1.0;
     running_ = true;
     ui_.SetRunning(true);
-    DoMacro(text, 1, 1, 1, true);
+    PlayText(text, 1, 1, 1, true);
     input_.MacroEnded();
     // An abort ends only the macro it stopped: the pauses a trigger makes
     // before it starts the next one run their full length.
@@ -62,11 +62,11 @@ bool Player::IntoProgram(const std::string& text) {
     return true;
 }
 
-void Player::DoMacro(const std::string& text, int runCount, int counterStart, int counterStep,
+void Player::PlayText(const std::string& text, int runCount, int counterStart, int counterStep,
                      bool topLevel) {
     if (abort_) return;
     if (depth_ >= kMaxNesting) {
-        ui_.DoAMessage("Macro Execution Error",
+        ui_.ShowNotice("Macro Execution Error",
                        "Macros play other macros more than " + std::to_string(kMaxNesting) +
                            " levels deep; a macro probably plays itself. Macro will abort.");
         ended_ = true;
@@ -82,7 +82,7 @@ void Player::DoMacro(const std::string& text, int runCount, int counterStart, in
         while (run.pos < text.size()) {
             if (abort_) {
                 keys_.ReleaseModifiersLeftDown();
-                ui_.DoAMessage("Macro Abort", "Tavrin 99 macro has been aborted.");
+                ui_.ShowNotice("Macro Abort", "Tavrin 99 macro has been aborted.");
                 --depth_;
                 return;
             }
@@ -139,7 +139,7 @@ Player::Outcome Player::PlayTag(const TagMatch& tag, Run& run) {
         case TagKind::PromptRepeat:
             return Repeat(tag, run);
         case TagKind::Counter:
-            DoMacro(CounterText(run.counter, tag.Index), 1, 1, 1, false);
+            PlayText(CounterText(run.counter, tag.Index), 1, 1, 1, false);
             break;
         case TagKind::Pause:
         case TagKind::PauseAt:
@@ -163,12 +163,12 @@ Player::Outcome Player::PlayTag(const TagMatch& tag, Run& run) {
             keys_.SetMouseDelay(f.Numbers[0]);
             break;
         case TagKind::TextBox:
-            ui_.MyMessage(f.Texts[0].substr(0, kMaxTextBoxTitle), f.Texts[1]);
+            ui_.ShowTextBox(f.Texts[0].substr(0, kMaxTextBoxTitle), f.Texts[1]);
             break;
         case TagKind::MacroRun:
             if (const int n = FindMacroNamed(store_, f.Texts[0])) {
                 MacroRecord record;
-                if (store_.ReadMacro(n, record)) DoMacro(record.MacroText, 1, 1, 1, false);
+                if (store_.ReadMacro(n, record)) PlayText(record.MacroText, 1, 1, 1, false);
             }
             break;
         case TagKind::MacroDelete:
@@ -211,7 +211,7 @@ Player::Outcome Player::Repeat(const TagMatch& tag, Run& run) {
     int count = 0, start = 1, step = 1;
     switch (tag.Kind) {
         case TagKind::PromptRepeat:
-            count = ui_.DoRepPrompt();
+            count = ui_.AskRepeatCount();
             break;
         case TagKind::RepeatCounter:
             start = static_cast<uint16_t>(f.Numbers[1]);
@@ -223,14 +223,14 @@ Player::Outcome Player::Repeat(const TagMatch& tag, Run& run) {
     }
     const size_t end = FindEndRepeat(run.text, run.pos);
     if (end == std::string::npos) {
-        ui_.DoAMessage("Repeat Error",
+        ui_.ShowNotice("Repeat Error",
                        "No \"End Repeat\" that matches the initial repeat specified in the "
                        "macro. Macro will abort.");
         abort_ = true;
         run.pos = run.text.size();
         return Outcome::Played;
     }
-    DoMacro(run.text.substr(run.pos, end - run.pos), count, start, step, false);
+    PlayText(run.text.substr(run.pos, end - run.pos), count, start, step, false);
     if (abort_) return Outcome::LeaveRun;
     run.pos = end + std::char_traits<char>::length(kEndRepeat);
     return Outcome::Played;

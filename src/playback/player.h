@@ -41,11 +41,11 @@ public:
 
     // The start sequence: plays text as a top-level macro unless one is
     // playing already (then it returns false at once).
-    bool IntoProgram(const std::string& text);
+    bool PlayTopLevel(const std::string& text);
     // Plays text runCount times; iteration n (from 1) has the counter
     // counterStart + counterStep * (n - 1). Only a top-level run ends with
     // the end step.
-    void DoMacro(const std::string& text, int runCount, int counterStart, int counterStep,
+    void PlayText(const std::string& text, int runCount, int counterStart, int counterStep,
                  bool topLevel);
 
     bool Running() const { return running_; }

@@ -157,7 +157,7 @@ void SoundCommands::ToggleMute(MixerSlot slot, bool& muted) {
 
 bool SoundCommands::Read(MixerSlot slot, MixerLevel& level) {
     level = sound_.ReadMixer(slot);
-    if (!level.exists) ui_.DoAMessage("Macro Error", MissingMessage(slot));
+    if (!level.exists) ui_.ShowNotice("Macro Error", MissingMessage(slot));
     return level.exists;
 }
 
@@ -174,7 +174,7 @@ void SoundCommands::SeekCd(int seconds) {
 
 void SoundCommands::Video(const std::string& file, VideoStart start) {
     if (videoOpen_) {
-        ui_.DoAMessage("Error", "AVI Player currently in use.");
+        ui_.ShowNotice("Error", "AVI Player currently in use.");
         return;
     }
     // A clip that cannot be played closes its window; the macro plays on.

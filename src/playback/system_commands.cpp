@@ -74,20 +74,20 @@ void SystemCommands::ScreenMode(int number) {
     // among them.
     for (int i = 0; i <= number; ++i) {
         if (settings_.DisplayModeExists(i)) continue;
-        ui_.DoAMessage(kExecutionError,
+        ui_.ShowNotice(kExecutionError,
                        "The specified Screen Display Settings does not exist on this computer.");
         return;
     }
     const int test = settings_.ChangeDisplayMode(number, true);
     if (test == -1 || test == -2 || test == -4) {
-        ui_.DoAMessage(kExecutionError, kSwitchFailed);
+        ui_.ShowNotice(kExecutionError, kSwitchFailed);
         return;
     }
     const int result = settings_.ChangeDisplayMode(number, false);
     if (result == 1)
-        ui_.DoAMessage("Warning", "System must be rebooted before new display settings take effect.");
+        ui_.ShowNotice("Warning", "System must be rebooted before new display settings take effect.");
     else if (result != 0)
-        ui_.DoAMessage(kExecutionError, kSwitchFailed);
+        ui_.ShowNotice(kExecutionError, kSwitchFailed);
 }
 
 void SystemCommands::Wallpaper(const TagMatch& tag) {
@@ -118,7 +118,7 @@ void SystemCommands::Wallpaper(const TagMatch& tag) {
 void SystemCommands::DefaultPrinter(const std::string& name) {
     const std::vector<std::string> names = printers_.Names();
     if (std::find(names.begin(), names.end(), name) == names.end()) {
-        ui_.DoAMessage(kExecutionError,
+        ui_.ShowNotice(kExecutionError,
                        "The specified Default Printer does not exist on this computer.");
         return;
     }

@@ -16,7 +16,7 @@ bool ReadTextFile(Files& files, PlaybackUi& ui, const std::string& path, std::st
     uint64_t size = 0;
     if (!file || !file->Size(size)) return false;
     if (size > kMaxTextFileBytes) {
-        ui.DoAMessage(kTitle, "The file \"" + path +
+        ui.ShowNotice(kTitle, "The file \"" + path +
                                   "\" is larger than 1 MB: it is not read as macro text.");
         return false;
     }
@@ -26,7 +26,7 @@ bool ReadTextFile(Files& files, PlaybackUi& ui, const std::string& path, std::st
     if (!bytes.empty() && bytes.back() == kCtrlZ) bytes.pop_back();
     const size_t nul = bytes.find('\0');
     if (nul != std::string::npos)
-        ui.DoAMessage(kTitle, "The file \"" + path +
+        ui.ShowNotice(kTitle, "The file \"" + path +
                                   "\" holds a NUL character: the text after it is left out.");
     text = bytes.substr(0, nul);
     return true;

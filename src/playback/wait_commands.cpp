@@ -83,7 +83,7 @@ void WaitCommands::Until(int minutes, const std::function<bool()>& met, bool& ab
     while (!abort && !met()) {
         const uint64_t now = pump_.Ticks();
         if (limited && now >= deadline) {
-            ui_.DoAMessage(title, failure + " within the specified time of " +
+            ui_.ShowNotice(title, failure + " within the specified time of " +
                                       std::to_string(minutes) + " minutes.  Macro will abort.");
             abort = true;
             return;

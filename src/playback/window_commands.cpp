@@ -69,7 +69,7 @@ bool WindowCommands::ActivateProg(const std::string& program) {
 }
 
 void WindowCommands::WindowNotFound(const std::string& caption, const std::string& title) {
-    ui_.DoAMessage(caption, "Specified window title of \"" + title +
+    ui_.ShowNotice(caption, "Specified window title of \"" + title +
                                 "\" could not be found on your computer. Macro will abort.");
 }
 
@@ -88,7 +88,7 @@ bool WindowCommands::Launch(const std::string& program, const std::string& param
                             const bool& abort) {
     const int result = desktop_.Open(program, parameters);
     if (result <= 32) {
-        ui_.DoAMessage("Launch Error", "\"" + program + "\" failed to launch because " +
+        ui_.ShowNotice("Launch Error", "\"" + program + "\" failed to launch because " +
                                            LaunchFailureReason(result) + " Macro will abort.");
         return false;
     }

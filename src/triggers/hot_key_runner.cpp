@@ -29,14 +29,14 @@ HotKeyRunner::HotKeyRunner(MacroStore& store, HookLibrary& hooks, Player& player
 
 bool HotKeyRunner::RefuseMenuOrCapture() {
     if (menuOpen_) {
-        ui_.DoAMessage(kWarning,
+        ui_.ShowNotice(kWarning,
                        "A current Popup Menu macro is being displayed. Another macro cannot be "
                        "executed until either a choice is made from the Popup Menu or it is "
                        "cancelled.");
         return true;
     }
     if (store_.Table().Byte(table::CaptureOn)) {
-        ui_.DoAMessage(kWarning, kRecordingRefusal);
+        ui_.ShowNotice(kWarning, kRecordingRefusal);
         return true;
     }
     return false;
@@ -44,7 +44,7 @@ bool HotKeyRunner::RefuseMenuOrCapture() {
 
 bool HotKeyRunner::RefuseWhileBusy() {
     if (RefuseMenuOrCapture()) return true;
-    if (pauseOpen_) ui_.DoAMessage(kWarning, kPausedRefusal);
+    if (pauseOpen_) ui_.ShowNotice(kWarning, kPausedRefusal);
     return pauseOpen_;
 }
 
@@ -68,7 +68,7 @@ void HotKeyRunner::OnHotKey(uint32_t wParam, WindowId front) {
             (current_ != 0 && t.HotKeyOf(current_) == code)) {
             host_.ResumePause(capsLock);
         } else {
-            ui_.DoAMessage(kWarning, kPausedRefusal);
+            ui_.ShowNotice(kWarning, kPausedRefusal);
         }
         return;
     }
@@ -177,7 +177,7 @@ void HotKeyRunner::RunMacroAt(int n, int erase, int depth) {
         if (!store_.ReadMacro(n, record)) return;
         if (record.Scope != kScopePopupMenu) break;
         if (depth >= kMaxMenuDepth) {
-            ui_.DoAMessage(kWarning, kMenuTooDeep);
+            ui_.ShowNotice(kWarning, kMenuTooDeep);
             return;
         }
         // A Quillet's abbreviation goes before its menu is shown, chosen
@@ -188,7 +188,7 @@ void HotKeyRunner::RunMacroAt(int n, int erase, int depth) {
     }
     SetInUse(true);
     Erase(erase);
-    player_.IntoProgram(record.MacroText);
+    player_.PlayTopLevel(record.MacroText);
     input_.Key(kEndMarkerKey, false);
     input_.Key(kEndMarkerKey, true);
     host_.StartClearTimer();
@@ -218,7 +218,7 @@ bool HotKeyRunner::MayActivateMe() {
         refusal = "A macro is currently being recorded. Tavrin 99 cannot be invoked until the "
                   "recording is completed.";
     }
-    if (refusal) ui_.DoAMessage(kWarning, refusal);
+    if (refusal) ui_.ShowNotice(kWarning, refusal);
     return refusal == nullptr;
 }
 

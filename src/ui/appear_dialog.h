@@ -1,5 +1,5 @@
 #pragma once
-// "Appearance" (TDoAppear): the macro list's column widths and fonts, and
+// "Appearance": the macro list's column widths and fonts, and
 // the kind of buttons on the main window. The fonts are chosen in the common
 // font dialog.
 #include "forms/appear_form.h"

@@ -1,5 +1,5 @@
 #pragma once
-// "Build Macro Menu" (TDoBuildMenu) over its model: the two lists and
+// "Build Macro Menu" over its model: the two lists and
 // their buttons, the options, the icon button (the icon is copied into the
 // program's "Icons" folder), and Quick Info on a right click on a row.
 #include <string>

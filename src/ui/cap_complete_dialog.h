@@ -1,5 +1,5 @@
 #pragma once
-// "Capture Complete" (TCapComplete): after a quick capture, the name and the
+// "Capture Complete": after a quick capture, the name and the
 // trigger of the new macro. The hot key is picked from the list of every
 // hot key with its use, or by pressing it while the hot key field has the
 // focus (the hook library then sends it here as message 0x401).

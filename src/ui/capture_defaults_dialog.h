@@ -1,5 +1,5 @@
 #pragma once
-// "Capture Defaults" (TCaptureDefaults): the capture settings, offered as
+// "Capture Defaults": the capture settings, offered as
 // the start of every capture. Controls that only mean something with another
 // chosen are disabled without it.
 #include "forms/capture_defaults_form.h"

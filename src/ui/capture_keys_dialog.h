@@ -1,5 +1,5 @@
 #pragma once
-// "Capture Macro" (TCaptureKeys): records an existing macro again. Shows its
+// "Capture Macro": records an existing macro again. Shows its
 // trigger and the keys that end the capture, takes its nickname and the
 // capture options, and the window to start capturing in.
 #include <string>

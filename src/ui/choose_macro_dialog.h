@@ -1,5 +1,5 @@
 #pragma once
-// "Choose A Macro" (TDoAMenu): the members of a popup menu of macros, in
+// "Choose A Macro": the members of a popup menu of macros, in
 // one or two lists with their keys 0 .. 9 and A .. Z, or as a grid of icon
 // buttons; stays on top, and closes with the chosen member or none.
 #include <vector>

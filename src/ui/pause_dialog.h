@@ -1,5 +1,5 @@
 #pragma once
-// The pause dialog (TPauseMacro): floats on top where the pause request
+// The pause dialog: floats on top where the pause request
 // says, and hands the input focus back to the target window whenever it is
 // activated, so the user goes on working there until Resume or Abort.
 #include "platform/playback_ui.h"

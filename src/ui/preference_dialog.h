@@ -1,5 +1,5 @@
 #pragma once
-// "Settings" (TPreference): how the program shows itself and what its close
+// "Settings": how the program shows itself and what its close
 // button does.
 #include "forms/preference_form.h"
 #include "store/settings.h"

@@ -34,7 +34,7 @@ QuickInfoDialog::QuickInfoDialog(const MacroRecord& record, HICON icon)
     : ModalDialog(kQuickInfoDialog), record_(record), icon_(icon) {}
 
 bool QuickInfoDialog::OnInit() {
-    const QuickInfo info = DoInfo(record_, ShortDate(record_.LastModified));
+    const QuickInfo info = QuickInfoOf(record_, ShortDate(record_.LastModified));
     SendDlgItemMessageA(Handle(), kInfoIcon, STM_SETICON, reinterpret_cast<WPARAM>(icon_), 0);
     SetItemText(kInfoLastModified, info.lastModified);
     SetItemText(kInfoActivationLabel, info.activationLabel);

@@ -1,5 +1,5 @@
 #pragma once
-// "Quillet Options" (TQuilletOptions): how typed Quillets are matched. The
+// "Quillet Options": how typed Quillets are matched. The
 // prefix keys are checked as they change and when they lose the focus.
 #include "forms/quillet_options_form.h"
 #include "store/settings.h"

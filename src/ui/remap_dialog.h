@@ -1,5 +1,5 @@
 #pragma once
-// "Keyboard Remapper" (TDoSwapKeys): the four groups of the remap tables,
+// "Keyboard Remapper": the four groups of the remap tables,
 // each row a key's own character on silver and what it types instead, bold
 // ("none" when it types nothing). A double click on the replacement, or F2
 // or Space on a row, opens "Select Character" for it, except in the browse

@@ -1,5 +1,5 @@
 #pragma once
-// The repeat prompt (TRepeatPrompt) of "<PROMPTREP>": stays on top and
+// The repeat prompt of "<PROMPTREP>": stays on top and
 // closes, whichever way, only once the field holds a count.
 #include <cstdint>
 

@@ -1,5 +1,5 @@
 #pragma once
-// "Sort Order" (TSortOrder): the order of the macro list's sort keys.
+// "Sort Order": the order of the macro list's sort keys.
 #include "forms/sort_order_form.h"
 #include "store/settings.h"
 #include "ui/modal_dialog.h"

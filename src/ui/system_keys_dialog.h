@@ -1,5 +1,5 @@
 #pragma once
-// "System Hot Keys" (TSystemKeys). While one of the four key fields has
+// "System Hot Keys". While one of the four key fields has
 // the focus the dialog is the hook library's key entry window: a pressed
 // hot key comes here (message 0x401) instead of starting anything, and
 // goes into that field unless it is in use or reserved and unwanted.

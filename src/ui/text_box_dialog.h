@@ -1,5 +1,5 @@
 #pragma once
-// The text box (TDoMyMessage) of "<TBOX:<HEAD:": a title and a text of
+// The text box of "<TBOX:<HEAD:": a title and a text of
 // several lines, until the user closes it.
 #include <string>
 

@@ -1,5 +1,5 @@
 #pragma once
-// The video clip player (TDoPlayAVI): the clip's picture over its play bar,
+// The video clip player: the clip's picture over its play bar,
 // centred on the screen. It opens the clip for the user to play, plays it,
 // or plays it and closes itself a second after the clip has ended.
 #include <string>

@@ -8,7 +8,7 @@
 
 namespace tavrin {
 
-void Win32PlaybackUi::DoAMessage(const std::string& title, const std::string& text) {
+void Win32PlaybackUi::ShowNotice(const std::string& title, const std::string& text) {
     if (noticeOpen_) return;  // notices never stack
     noticeOpen_ = true;
     HWND front = GetForegroundWindow();
@@ -18,7 +18,7 @@ void Win32PlaybackUi::DoAMessage(const std::string& title, const std::string& te
     noticeOpen_ = false;
 }
 
-void Win32PlaybackUi::MyMessage(const std::string& title, const std::string& text) {
+void Win32PlaybackUi::ShowTextBox(const std::string& title, const std::string& text) {
     if (textBoxOpen_) return;
     textBoxOpen_ = true;
     HWND front = GetForegroundWindow();
@@ -54,7 +54,7 @@ void Win32PlaybackUi::RestoreAfterPause(WindowId target, bool iconicBeforePause)
     ForegroundTopLevel(target);
 }
 
-uint16_t Win32PlaybackUi::DoRepPrompt() {
+uint16_t Win32PlaybackUi::AskRepeatCount() {
     HWND front = GetForegroundWindow();
     RepeatPromptDialog prompt;
     prompt.Create(owner_);

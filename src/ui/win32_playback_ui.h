@@ -22,15 +22,15 @@ public:
     // The main window, once it exists.
     void SetOwner(HWND owner) { owner_ = owner; }
 
-    void DoAMessage(const std::string& title, const std::string& text) override;
-    void MyMessage(const std::string& title, const std::string& text) override;
+    void ShowNotice(const std::string& title, const std::string& text) override;
+    void ShowTextBox(const std::string& title, const std::string& text) override;
     void SetRunning(bool running) override {
         if (onRunning) onRunning(running);
     }
     PauseOutcome PauseDialog(const PauseRequest& request) override;
     void ResumePause() override;
     void RestoreAfterPause(WindowId target, bool iconicBeforePause) override;
-    uint16_t DoRepPrompt() override;
+    uint16_t AskRepeatCount() override;
     void PlayVideo(const std::string& file, VideoStart start) override;
 
     std::function<void(bool)> onRunning;

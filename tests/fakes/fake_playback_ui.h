@@ -23,10 +23,10 @@ public:
     std::vector<std::string> videos;  // "file start", start 0 to 2 as VideoStart
     std::function<void()> whileVideo;  // runs while the video window is open
 
-    void DoAMessage(const std::string& title, const std::string& text) override {
+    void ShowNotice(const std::string& title, const std::string& text) override {
         messages.push_back(title + ": " + text);
     }
-    void MyMessage(const std::string& title, const std::string& text) override {
+    void ShowTextBox(const std::string& title, const std::string& text) override {
         textBoxes.push_back(title + ": " + text);
     }
     void SetRunning(bool on) override { running.push_back(on); }
@@ -39,7 +39,7 @@ public:
     void RestoreAfterPause(WindowId target, bool iconic) override {
         restores.push_back(std::to_string(target) + (iconic ? " 1" : " 0"));
     }
-    uint16_t DoRepPrompt() override { return repeatCount; }
+    uint16_t AskRepeatCount() override { return repeatCount; }
     void PlayVideo(const std::string& file, VideoStart start) override {
         videos.push_back(file + " " + std::to_string(static_cast<int>(start)));
         if (whileVideo) whileVideo();

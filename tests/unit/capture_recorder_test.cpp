@@ -117,7 +117,7 @@ protected:
     // The presses playing text gives, and every event in played.
     Strings Played(const std::string& text) {
         input.events.clear();
-        EXPECT_TRUE(player.IntoProgram(text));
+        EXPECT_TRUE(player.PlayTopLevel(text));
         played = input.events;
         Presses p;
         for (const std::string& e : input.events) {

@@ -16,7 +16,7 @@ protected:
     Events Play(const std::string& text) {
         input.events.clear();
         pump.waits.clear();
-        EXPECT_TRUE(player.IntoProgram(text));
+        EXPECT_TRUE(player.PlayTopLevel(text));
         return input.events;
     }
     void File(const std::string& path, const std::string& bytes) {

@@ -89,7 +89,7 @@ TEST(DateTimeExamples, TheDialogsExamplesComeFromTheSameCode) {
 TEST(DateTimeTags, PlayTheirTextAndAnUnknownPatternIsTypedAsText) {
     PlaybackRig rig;
     rig.clock.now = At(1998, 3, 5, 13, 5);
-    rig.player.IntoProgram("<MM/DD/YY{Y}><hh:mma{N}><Mmm DD YY{NP003}><mm/dd/yy{Y}>");
+    rig.player.PlayTopLevel("<MM/DD/YY{Y}><hh:mma{N}><Mmm DD YY{NP003}><mm/dd/yy{Y}>");
     EXPECT_EQ(TypedKeys(rig.input.events), "030598105pmar298mmddyyy");
 }
 

@@ -23,7 +23,7 @@ protected:
     }
     Events Play(const std::string& text) {
         input.events.clear();
-        EXPECT_TRUE(player.IntoProgram(text));
+        EXPECT_TRUE(player.PlayTopLevel(text));
         return input.events;
     }
 };

@@ -21,7 +21,7 @@ protected:
 
     std::string Play(const std::string& text) {
         input.events.clear();
-        EXPECT_TRUE(player.IntoProgram(text));
+        EXPECT_TRUE(player.PlayTopLevel(text));
         return TypedKeys(input.events);
     }
     int Add(const std::string& nickname, const std::string& text, uint8_t active = 1) {
@@ -162,7 +162,7 @@ TEST_F(FlowTest, PauseAbortEndsTheWholeMacroAfterRestoring) {
     player.SetCapsLockFlag(true);
     ui.pauseOutcome = {false, true};
     input.events.clear();
-    player.IntoProgram("a<REPEAT:0002><PAUSE>b<ENDREP>c");
+    player.PlayTopLevel("a<REPEAT:0002><PAUSE>b<ENDREP>c");
     EXPECT_EQ(input.events,
               (Strings{"down 20", "up 20", "down 65", "up 65", "down 20", "up 20"}))
         << "Caps Lock goes back on once, and nothing after the pause plays";

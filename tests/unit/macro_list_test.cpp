@@ -267,7 +267,7 @@ TEST(SortOrderForm, ListsFollowTheSettingsMoveAndWriteBack) {
 TEST(QuickInfo, HotKeyTimedWindowTitleAndSystemMacros) {
     MacroRecord r = Macro("Mail", kCtrlA, kScopeWindow, "Outbox");
     r.TopMostOnly = 1;
-    QuickInfo info = DoInfo(r, "1/4/2027");
+    QuickInfo info = QuickInfoOf(r, "1/4/2027");
     EXPECT_EQ(info.lastModified, "Last Modified On 1/4/2027");
     EXPECT_EQ(info.activationLabel, "Hot Key:");
     EXPECT_EQ(info.activationValue, "Ctrl+A");
@@ -280,7 +280,7 @@ TEST(QuickInfo, HotKeyTimedWindowTitleAndSystemMacros) {
     r = Macro("Tick", kHotKeyTimed, kScopeProgram, "LEDGER.EXE");
     r.SchedKind = 0;
     r.Active = 0;
-    info = DoInfo(r, "x");
+    info = QuickInfoOf(r, "x");
     EXPECT_EQ(info.activationLabel, "Timed Macro:");
     EXPECT_EQ(info.activationValue, GetSched(r));
     EXPECT_FALSE(info.activationValue.empty());
@@ -289,19 +289,19 @@ TEST(QuickInfo, HotKeyTimedWindowTitleAndSystemMacros) {
 
     r = Macro("w", kHotKeyWindowTitle);
     r.ScopeName = "Calculator";
-    info = DoInfo(r, "x");
+    info = QuickInfoOf(r, "x");
     EXPECT_EQ(info.activationLabel, "Window Title:");
     EXPECT_EQ(info.activationValue, "Calculator");
     EXPECT_EQ(info.scope, "GLOBAL");
-    info = DoInfo(Macro("n", kHotKeyNone, kScopeSystem), "x");
+    info = QuickInfoOf(Macro("n", kHotKeyNone, kScopeSystem), "x");
     EXPECT_EQ(info.activationLabel, "None");
     EXPECT_EQ(info.activationValue, "");
     EXPECT_EQ(info.scope, "SYSTEM");
     EXPECT_EQ(info.macroTextLabel, "");
     EXPECT_FALSE(info.showMacroText);
-    EXPECT_FALSE(DoInfo(Macro("m", kCtrlA, kScopePopupMenu), "x").showMacroText);
+    EXPECT_FALSE(QuickInfoOf(Macro("m", kCtrlA, kScopePopupMenu), "x").showMacroText);
     MacroRecord q = Quillet("q", "sig");
-    EXPECT_EQ(DoInfo(q, "x").activationValue, "sig");
+    EXPECT_EQ(QuickInfoOf(q, "x").activationValue, "sig");
 
     const LocalDateTime d = DateOfDayNumber(46391.5);  // 4 Jan 2027, noon
     EXPECT_EQ(d.year, 2027);
@@ -356,19 +356,19 @@ TEST(MacroListCells, LongTextIsCutToTheCell) {
 }
 
 TEST(MainLayout, SpeedButtonsOrLetteredPanel) {
-    MainLayout l = FormResize(612, 400, 600, 360, true);
+    MainLayout l = MainLayoutFor(612, 400, 600, 360, true);
     EXPECT_EQ(l.page.width, 608);
     EXPECT_EQ(l.page.height, 396);
     EXPECT_EQ(l.list.top, 35);
     EXPECT_EQ(l.list.width, 596);
     EXPECT_EQ(l.list.height, 323);
-    l = FormResize(612, 400, 600, 360, false);
+    l = MainLayoutFor(612, 400, 600, 360, false);
     EXPECT_EQ(l.list.width, 429);
     EXPECT_EQ(l.list.top, 1);
     EXPECT_EQ(l.list.height, 358);
     EXPECT_EQ(l.panel.left, 439);
     EXPECT_LT(l.list.left + l.list.width, l.panel.left) << "the panel does not cover the list";
-    l = FormResize(10, 10, 5, 5, false);
+    l = MainLayoutFor(10, 10, 5, 5, false);
     EXPECT_EQ(l.list.width, 0) << "a tiny window gives no negative sizes";
 }
 

@@ -22,7 +22,7 @@ protected:
     void UserHolds(uint32_t keys) { hooks.heldModifiers = keys; }
     Events Play(const std::string& text) {
         input.events.clear();
-        EXPECT_TRUE(guarded.IntoProgram(text));
+        EXPECT_TRUE(guarded.PlayTopLevel(text));
         return input.events;
     }
 };
@@ -100,7 +100,7 @@ TEST_F(ModifierGuardTest, ThePaceWaitsBeforeTheUsersKeysAreLetGo) {
         input.events.push_back("wait " + std::to_string(pump.waits.back()));
     };
     UserHolds(kLeftAlt);
-    ASSERT_TRUE(pacedPlayer.IntoProgram("xy"));
+    ASSERT_TRUE(pacedPlayer.PlayTopLevel("xy"));
     EXPECT_EQ(input.events,
               (Events{"down 232", "up 232", "up 164", "down 88", "up 88", "down 164", "down 232",
                       "up 232", "wait 7", "down 232", "up 232", "up 164", "down 89", "up 89",

@@ -16,7 +16,7 @@ class NetworkCommandsTest : public ::testing::Test, protected PlaybackRig {
 protected:
     FakeNetworkDrives& drives = system.drives;
     FakeDialUp& dialUp = system.dialUp;
-    void Play(const std::string& text) { ASSERT_TRUE(player.IntoProgram(text)); }
+    void Play(const std::string& text) { ASSERT_TRUE(player.PlayTopLevel(text)); }
 };
 
 TEST(ScrambledPassword, IsItsOwnInverseAndMovesCodesByBlocks) {

@@ -15,7 +15,7 @@ class PlaybackTest : public ::testing::Test, protected PlaybackRig {
 protected:
     Events Play(const std::string& text) {
         input.events.clear();
-        EXPECT_TRUE(player.IntoProgram(text));
+        EXPECT_TRUE(player.PlayTopLevel(text));
         return input.events;
     }
 };
@@ -148,7 +148,7 @@ TEST_F(PlaybackTest, AbortShowsItsMessageAndLetsGoOfHeldModifiers) {
 
 TEST_F(PlaybackTest, OneMacroAtATimeAndCapsLockIsRestored) {
     bool refused = false;
-    pump.onMessages = [&] { refused = !player.IntoProgram("zzz"); };
+    pump.onMessages = [&] { refused = !player.PlayTopLevel("zzz"); };
     Play("a");
     EXPECT_TRUE(refused) << "a trigger while a macro plays starts nothing";
     EXPECT_EQ(ui.running, (std::vector<bool>{true, false}));
@@ -162,7 +162,7 @@ TEST_F(PlaybackTest, RunawayNestingEndsTheMacroWithOneMessage) {
     int entered = 0;
     pump.onMessages = [&] {
         ++entered;
-        player.DoMacro("a", 1, 1, 1, false);  // a macro that keeps playing itself
+        player.PlayText("a", 1, 1, 1, false);  // a macro that keeps playing itself
     };
     Play("a");
     EXPECT_EQ(entered, Player::kMaxNesting);

@@ -14,7 +14,7 @@ constexpr MixerSlot kMidi = MixerSlot::MidiVolume;
 
 class SoundCommandsTest : public ::testing::Test, protected PlaybackRig {
 protected:
-    void Play(const std::string& text) { ASSERT_TRUE(player.IntoProgram(text)); }
+    void Play(const std::string& text) { ASSERT_TRUE(player.PlayTopLevel(text)); }
     // "left right" of a slot.
     std::string Channels(MixerSlot slot) {
         const MixerLevel& level = sound.Slot(slot);
@@ -180,7 +180,7 @@ TEST_F(SoundCommandsTest, VideoClipsOpenOnePlayerAtATime) {
     // and asks for another clip is told the player is busy.
     ui.whileVideo = [&] {
         ui.whileVideo = nullptr;
-        player.DoMacro("<AVI:C:\\D.AVI>", 1, 1, 1, false);
+        player.PlayText("<AVI:C:\\D.AVI>", 1, 1, 1, false);
     };
     Play("<AVIE:C:\\C.AVI>");
     EXPECT_EQ(ui.messages, (Strings{"Error: AVI Player currently in use."}));

@@ -15,7 +15,7 @@ using Strings = std::vector<std::string>;
 class SystemCommandsTest : public ::testing::Test, protected PlaybackRig {
 protected:
     FakeSystemSettings& settings = system.settings;
-    void Play(const std::string& text) { ASSERT_TRUE(player.IntoProgram(text)); }
+    void Play(const std::string& text) { ASSERT_TRUE(player.PlayTopLevel(text)); }
 };
 
 TEST_F(SystemCommandsTest, SettingTagsPassTheirValuesKeptWithinTheirRanges) {

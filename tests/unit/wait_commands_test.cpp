@@ -23,7 +23,7 @@ protected:
     uint64_t Play(const std::string& text) {
         input.events.clear();
         const uint64_t start = pump.now;
-        EXPECT_TRUE(player.IntoProgram(text));
+        EXPECT_TRUE(player.PlayTopLevel(text));
         return pump.now - start;
     }
     // Runs action at the given poll of a wait, 1 for the first.

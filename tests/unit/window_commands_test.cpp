@@ -33,14 +33,14 @@ TEST_F(WindowCommandsTest, TheCurrentWindowMarkerIsNotTheWordCurrent) {
     desktop.Add("Untitled - Notepad");
     desktop.Add("Current Events");
     desktop.front = 1;
-    player.IntoProgram("<WMAX:\"CURRENT\"><WMIN:CURRENT><WCLS:\"current\"><WRES:Nowhere>");
+    player.PlayTopLevel("<WMAX:\"CURRENT\"><WMIN:CURRENT><WCLS:\"current\"><WRES:Nowhere>");
     EXPECT_EQ(desktop.actions, (Strings{"syscommand 1 61488", "syscommand 2 61472"}))
         << "only the exact marker means the window in front";
 }
 
 TEST_F(WindowCommandsTest, ArrangingCommandsActOnTheWindowFound) {
     desktop.Add("Untitled - Notepad");
-    player.IntoProgram(
+    player.PlayTopLevel(
         "<WSIZE:0640,0480Notepad><WPOS:0010,0020Notepad><WPOS2:-0100,00050Notepad>"
         "<WHIDE:Notepad><WSHOW:Notepad><WSHUT:Notepad><WHIDE:Calculator><WSHOW:>");
     EXPECT_EQ(desktop.actions, (Strings{"size 1 640x480", "move 1 10,20", "move 1 -100,50",
@@ -60,7 +60,7 @@ TEST_F(WindowCommandsTest, ActivateProgTakesTheFirstTitledWindowOfTheProgram) {
 }
 
 TEST_F(WindowCommandsTest, FailuresEndTheWholeMacroWithoutTheAbortMessage) {
-    player.IntoProgram("a<ACTIVATE:Nowhere>b");
+    player.PlayTopLevel("a<ACTIVATE:Nowhere>b");
     EXPECT_EQ(input.events, (Strings{"down 65", "up 65"}));
     EXPECT_EQ(ui.messages, Strings{"Activate Command Failed: Specified window title of "
                                    "\"Nowhere\" could not be found on your computer. Macro will "
@@ -72,9 +72,9 @@ TEST_F(WindowCommandsTest, FailuresEndTheWholeMacroWithoutTheAbortMessage) {
     // A nested run that fails ends its caller too.
     pump.onMessages = [&] {
         pump.onMessages = nullptr;
-        player.DoMacro("<LAUNCH:C:\\TOOLS\\X.EXE<PARAM>-a -b>", 1, 1, 1, false);
+        player.PlayText("<LAUNCH:C:\\TOOLS\\X.EXE<PARAM>-a -b>", 1, 1, 1, false);
     };
-    player.IntoProgram("ab");
+    player.PlayTopLevel("ab");
     EXPECT_EQ(input.events, (Strings{"down 65", "up 65"}));
     EXPECT_EQ(desktop.actions.back(), "open C:\\TOOLS\\X.EXE|-a -b");
     EXPECT_EQ(ui.messages, Strings{"Launch Error: \"C:\\TOOLS\\X.EXE\" failed to launch because "
@@ -84,20 +84,20 @@ TEST_F(WindowCommandsTest, FailuresEndTheWholeMacroWithoutTheAbortMessage) {
 
 TEST_F(WindowCommandsTest, LaunchWaitsForItsWindowWithoutSpinning) {
     desktop.opens["notepad.exe"] = {9, "Untitled - Notepad", 0};
-    player.IntoProgram("<LAUNCHNO:02Notepad<LAUNCH:notepad.exe>x");
+    player.PlayTopLevel("<LAUNCHNO:02Notepad<LAUNCH:notepad.exe>x");
     EXPECT_EQ(windows.Target(), 9u);
     EXPECT_EQ(input.events, (Strings{"down 88", "up 88"}));
     EXPECT_EQ(pump.waits, (std::vector<uint64_t>{2000})) << "the delay after the window came";
 
     // An existing window is only activated.
     desktop.actions.clear();
-    player.IntoProgram("<LAUNCHYES:05Untitled<LAUNCH:notepad.exe>");
+    player.PlayTopLevel("<LAUNCHYES:05Untitled<LAUNCH:notepad.exe>");
     EXPECT_EQ(desktop.actions, Strings{"activate 9"});
 
     // A window that never comes: 12 s on the clock, polled, then the macro ends.
     pump.waits.clear();
     const uint64_t start = pump.now;
-    player.IntoProgram("<LAUNCHNO:00Nowhere<LAUNCH:calc.exe>x");
+    player.PlayTopLevel("<LAUNCHNO:00Nowhere<LAUNCH:calc.exe>x");
     EXPECT_EQ(pump.now - start, 12000u);
     EXPECT_GT(pump.waits.size(), 10u);
     EXPECT_EQ(ui.messages.back(), "Launch Failed: Specified window title of \"Nowhere\" could not "
