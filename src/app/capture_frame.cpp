@@ -6,13 +6,15 @@
 #include "ui/cap_complete_dialog.h"
 #include "ui/capture_defaults_dialog.h"
 #include "ui/capture_keys_dialog.h"
+#include "ui/macro_icons.h"
+#include "ui/program_icons_res.h"
 
 namespace tavrin {
 namespace {
 
 // The recording icon: an id and a callback message of its own beside the
 // main tray icon's.
-constexpr UINT kRecordingIcon = 1700;
+constexpr UINT kRecordingTrayId = 1700;
 constexpr UINT kMsgRecordingIcon = WM_APP + 17;
 // The end asked for by the recording icon, posted behind the text the
 // library has already posted.
@@ -36,7 +38,9 @@ CaptureFrame::CaptureFrame(AppContext& app, std::function<void()> showMain,
 
 void CaptureFrame::Create(HWND owner) {
     owner_ = owner;
-    icon_.Create(owner, kRecordingIcon, kMsgRecordingIcon, "Macro Is Recording");
+    icon_.Create(owner, kRecordingTrayId, kMsgRecordingIcon, "Macro Is Recording");
+    const HICON recording = SmallProgramPicture(kRecordingIcon);
+    icon_.SetIcons(recording, recording);
 }
 
 bool CaptureFrame::OnCommand(int id) {

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/macro_icons.h"
+#include "ui/macro_icons.h"
 #include "forms/grid_search.h"
 #include "store/macro_store.h"
 #include "store/settings.h"

@@ -22,12 +22,6 @@ constexpr UINT kMsgTrayIcon = WM_APP + 1;
 constexpr UINT kMainTrayIcon = 1;
 constexpr UINT kMsgMenuTrayIcon = WM_APP + 3;
 
-HICON SmallIcon(int id) {
-    return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id),
-                                         IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                         GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-}
-
 ControllerPlatform PlatformOf(AppContext& app) {
     return {app.input,    app.desktop, app.fileSystem, app.files, app.clipboard, app.pump,
             app.playbackUi, app.hooks, app.clock,     app.messages, app.timers,  app.sound,
@@ -87,7 +81,7 @@ bool MainWindow::Create(HINSTANCE instance) {
     menu_.Load(hwnd_);
     CreateControls();
     tray_.Create(hwnd_, kMainTrayIcon, kMsgTrayIcon, "Tavrin 99");
-    tray_.SetIcons(SmallIcon(kProgramIcon), SmallIcon(kRunningIcon));
+    tray_.SetIcons(SmallProgramPicture(kProgramIcon), SmallProgramPicture(kRunningIcon));
     app_.playbackUi.onRunning = [this](bool running) { tray_.SetRunning(running); };
     capture_.Create(hwnd_);
     controller_.SetCapture(&capture_.Controller());

@@ -11,7 +11,7 @@
 #include "app/app_context.h"
 #include "app/capture_frame.h"
 #include "app/letter_panel.h"
-#include "app/macro_icons.h"
+#include "ui/macro_icons.h"
 #include "app/macro_list_view.h"
 #include "app/main_menu.h"
 #include "app/menu_tray_icons.h"

@@ -14,7 +14,7 @@ void MainWindow::MenuModifyDirectlyClick() {
     MacroRecord record;
     if (!app_.store.ReadMacro(n, record)) return;
     BuildMenuForm form(app_.store, n);
-    if (BuildMenuDialog(form, app_.programFolder + "\\Icons").Create(hwnd_) != IDOK) return;
+    if (BuildMenuDialog(form, app_.programFolder + "\\Icons", app_.files, app_.fileSystem).Create(hwnd_) != IDOK) return;
     form.ApplyTo(record);
     if (!app_.store.WriteMacro(n, record)) return;
     SetHotKeys(app_.store.Table(), app_.hooks);

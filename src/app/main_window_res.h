@@ -1,11 +1,8 @@
 #pragma once
 /* The main window's pictures, controls, tray menu and notice; plain
-   defines, read by the resource compiler too. The program's own icon is
-   resource 1, the first icon of the file, which desktop links show. */
-#define kProgramIcon 1
-#define kRunningIcon 2601
-#define kRecordingIcon 2602
-#define kMenuIcon 2603
+   defines, read by the resource compiler too. */
+#include "ui/program_icons_res.h"
+
 #define kSpeedBitmap 2604  /* 16 glyphs of 16 x 16, in toolbar order */
 #define kWizardBitmap 2605 /* 27 pictures of 16 x 16, wizard 1 first */
 

@@ -5,13 +5,15 @@
 namespace tavrin {
 
 void MenuTrayIcons::Rebuild(const MacroStore& store) {
-    std::vector<std::pair<int, std::string>> wanted;
-    for (int n : TrayMenus(store)) wanted.emplace_back(n, store.NicknameOf(n));
+    std::vector<Shown> wanted;
+    for (int n : TrayMenus(store)) wanted.push_back({n, store.NicknameOf(n), store.IconOf(n)});
     if (wanted == shown_) return;
     Clear();
-    for (const auto& [n, nickname] : wanted) {
+    for (const Shown& menu : wanted) {
         auto icon = std::make_unique<TrayIcon>();
-        icon->Create(owner_, static_cast<UINT>(kFirstId + n), callback_, nickname);
+        icon->Create(owner_, static_cast<UINT>(kFirstId + menu.macro), callback_, menu.nickname);
+        HICON picture = pictures_.Icon(menu.iconFile, store.IconPath(menu.iconFile), true);
+        icon->SetIcons(picture, picture);
         icon->Show(true);
         icons_.push_back(std::move(icon));
     }

@@ -132,4 +132,28 @@ IconChoice ChooseMenuIcon(const std::string& chosenPath, const std::string& icon
     return choice;
 }
 
+TakenIcon TakeMenuIcon(const std::string& chosenPath, const std::string& iconsFolder, Files& files,
+                       FileSystem& fileSystem) {
+    TakenIcon taken;
+    const size_t slash = chosenPath.find_last_of("\\/");
+    const std::string target =
+        iconsFolder + "\\" + chosenPath.substr(slash == std::string::npos ? 0 : slash + 1);
+    const bool inFolder = files.Exists(target);
+    const IconChoice choice = ChooseMenuIcon(chosenPath, iconsFolder, inFolder);
+    taken.failure = choice.check;
+    if (!choice.check.ok && (choice.name.empty() || !inFolder)) return taken;
+    if (choice.copy) {
+        fileSystem.CreateFolder(iconsFolder);  // there already, mostly
+        if (!fileSystem.CopyNew(chosenPath, target)) {
+            taken.failure = {false, "Error", "The icon could not be copied into " + iconsFolder + "."};
+            return taken;
+        }
+    }
+    const std::string shortPath = fileSystem.ShortPath(target);
+    const std::string name =
+        shortPath.empty() ? choice.name : shortPath.substr(shortPath.find_last_of("\\/") + 1);
+    taken.name = name.substr(0, kIconFileChars);
+    return taken;
+}
+
 }  // namespace tavrin

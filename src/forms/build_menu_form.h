@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "forms/system_keys_form.h"
+#include "platform/file_system.h"
+#include "platform/files.h"
 #include "store/macro_store.h"
 #include "triggers/macro_menu.h"
 
@@ -73,5 +75,17 @@ struct IconChoice {
 };
 IconChoice ChooseMenuIcon(const std::string& chosenPath, const std::string& iconsFolder,
                           bool nameExistsInFolder);
+
+// "Load in Icon": the chosen file taken into the "Icons" folder, copied
+// there when it comes from elsewhere. name is the file name to keep, by its
+// short form, empty when no icon can be used; failure is the message to
+// show, which may come with a name (the folder's icon of the same name is
+// used instead).
+struct TakenIcon {
+    std::string name;
+    FormCheck failure;
+};
+TakenIcon TakeMenuIcon(const std::string& chosenPath, const std::string& iconsFolder, Files& files,
+                       FileSystem& fileSystem);
 
 }  // namespace tavrin

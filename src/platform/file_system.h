@@ -21,6 +21,11 @@ public:
     virtual void CopyReplacing(const std::string& from, const std::string& to) = 0;
     // Renames, or moves to another folder.
     virtual void Move(const std::string& from, const std::string& to) = 0;
+    // Copies to a file that is not there yet; false when the copy fails or
+    // the destination exists.
+    virtual bool CopyNew(const std::string& from, const std::string& to) = 0;
+    // The short (8.3) form of an existing path; empty when there is none.
+    virtual std::string ShortPath(const std::string& path) = 0;
 };
 
 }  // namespace tavrin

@@ -14,12 +14,13 @@ constexpr size_t kNicknameChars = 50;
 
 }  // namespace
 
-BuildMenuDialog::BuildMenuDialog(BuildMenuForm& form, std::string iconsFolder)
-    : ModalDialog(kBuildMenuDialog), form_(form), iconsFolder_(std::move(iconsFolder)) {}
-
-BuildMenuDialog::~BuildMenuDialog() {
-    if (icon_) DestroyIcon(icon_);
-}
+BuildMenuDialog::BuildMenuDialog(BuildMenuForm& form, std::string iconsFolder, Files& files,
+                                 FileSystem& fileSystem)
+    : ModalDialog(kBuildMenuDialog),
+      form_(form),
+      iconsFolder_(std::move(iconsFolder)),
+      files_(files),
+      fileSystem_(fileSystem) {}
 
 bool BuildMenuDialog::OnInit() {
     LimitText(kBuildNickname, kNicknameChars);
@@ -115,43 +116,17 @@ void BuildMenuDialog::LoadIcon() {
     ofn.lpstrTitle = "Load in Icon";
     ofn.Flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR;
     if (!GetOpenFileNameA(&ofn)) return;
-    const std::string chosen = path;
-    const size_t slash = chosen.find_last_of("\\/");
-    const std::string target = iconsFolder_ + "\\" + chosen.substr(slash + 1);
-    const DWORD attributes = GetFileAttributesA(target.c_str());
-    const IconChoice choice = ChooseMenuIcon(chosen, iconsFolder_, attributes != INVALID_FILE_ATTRIBUTES);
-    if (!choice.check.ok) {
-        MessageBoxA(Handle(), choice.check.message.c_str(), choice.check.title.c_str(), MB_OK | MB_ICONERROR);
-        if (choice.name.empty() || attributes == INVALID_FILE_ATTRIBUTES) return;
-    }
-    if (choice.copy) {
-        CreateDirectoryA(iconsFolder_.c_str(), nullptr);
-        if (!CopyFileA(chosen.c_str(), target.c_str(), TRUE)) {
-            MessageBoxA(Handle(), ("The icon could not be copied into " + iconsFolder_ + ".").c_str(),
-                        "Error", MB_OK | MB_ICONERROR);
-            return;
-        }
-    }
-    char shortPath[MAX_PATH] = "";
-    std::string name = choice.name;
-    if (GetShortPathNameA(target.c_str(), shortPath, MAX_PATH) > 0) {
-        const std::string s = shortPath;
-        name = s.substr(s.find_last_of("\\/") + 1);
-    }
-    form_.iconFile = name.substr(0, 12);
+    const TakenIcon taken = TakeMenuIcon(path, iconsFolder_, files_, fileSystem_);
+    if (!taken.failure.ok)
+        MessageBoxA(Handle(), taken.failure.message.c_str(), taken.failure.title.c_str(),
+                    MB_OK | MB_ICONERROR);
+    if (taken.name.empty()) return;
+    form_.iconFile = taken.name;
     ShowIcon();
 }
 
 void BuildMenuDialog::ShowIcon() {
-    if (icon_) DestroyIcon(icon_);
-    icon_ = nullptr;
-    HICON shown = nullptr;
-    if (form_.iconFile != "MENU" && form_.iconFile != "MAIN") {
-        const std::string path = iconsFolder_ + "\\" + form_.iconFile;
-        icon_ = static_cast<HICON>(LoadImageA(nullptr, path.c_str(), IMAGE_ICON, 16, 16, LR_LOADFROMFILE));
-        shown = icon_;
-    }
-    if (!shown) shown = ::LoadIcon(nullptr, form_.iconFile == "MAIN" ? IDI_APPLICATION : IDI_INFORMATION);
+    const HICON shown = icons_.Icon(form_.iconFile, iconsFolder_ + "\\" + form_.iconFile, true);
     SendDlgItemMessageA(Handle(), kBuildIconButton, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(shown));
 }
 

@@ -5,14 +5,17 @@
 #include <string>
 
 #include "forms/build_menu_form.h"
+#include "platform/file_system.h"
+#include "platform/files.h"
+#include "ui/macro_icons.h"
 #include "ui/modal_dialog.h"
 
 namespace tavrin {
 
 class BuildMenuDialog : public ModalDialog {
 public:
-    BuildMenuDialog(BuildMenuForm& form, std::string iconsFolder);
-    ~BuildMenuDialog() override;
+    BuildMenuDialog(BuildMenuForm& form, std::string iconsFolder, Files& files,
+                    FileSystem& fileSystem);
 
 private:
     bool OnInit() override;
@@ -29,7 +32,9 @@ private:
 
     BuildMenuForm& form_;
     std::string iconsFolder_;
-    HICON icon_ = nullptr;
+    Files& files_;
+    FileSystem& fileSystem_;
+    MacroIcons icons_{16};
 };
 
 }  // namespace tavrin

@@ -31,11 +31,7 @@ char KeyCharacter(WORD vk) {
 }  // namespace
 
 ChooseMacroDialog::ChooseMacroDialog(const MenuRequest& request)
-    : ModalDialog(kChooseMacroDialog), request_(request) {}
-
-ChooseMacroDialog::~ChooseMacroDialog() {
-    for (HICON icon : icons_) DestroyIcon(icon);
-}
+    : ModalDialog(kChooseMacroDialog), request_(request), icons_(request.iconPixels) {}
 
 bool ChooseMacroDialog::OnInit() {
     const size_t count = request_.rows.size();
@@ -123,7 +119,6 @@ void ChooseMacroDialog::FillList(int id, size_t first, size_t last, int width, i
 }
 
 void ChooseMacroDialog::AddIconButtons(int buttonSize) {
-    const int s = request_.iconPixels;
     HINSTANCE instance = GetModuleHandleA(nullptr);
     // Each button's hint is its member's nickname.
     HWND tips = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
@@ -131,16 +126,7 @@ void ChooseMacroDialog::AddIconButtons(int buttonSize) {
                                 Handle(), nullptr, instance, nullptr);
     for (size_t i = 0; i < request_.rows.size(); ++i) {
         const MenuRow& row = request_.rows[i];
-        HICON icon = nullptr;
-        if (!row.iconPath.empty()) {
-            icon = static_cast<HICON>(
-                LoadImageA(nullptr, row.iconPath.c_str(), IMAGE_ICON, s, s, LR_LOADFROMFILE));
-            if (icon) icons_.push_back(icon);
-        }
-        if (!icon) {
-            const bool menuIcon = row.iconFile == "MENU" || (row.iconFile != "MAIN" && row.isMenu);
-            icon = LoadIcon(nullptr, menuIcon ? IDI_INFORMATION : IDI_APPLICATION);
-        }
+        HICON icon = icons_.Icon(row.iconFile, row.iconPath, row.isMenu);
         const int x = static_cast<int>(i % kIconsPerRow) * buttonSize;
         const int y = static_cast<int>(i / kIconsPerRow) * buttonSize;
         HWND button = CreateWindowExA(

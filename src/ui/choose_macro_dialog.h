@@ -2,9 +2,8 @@
 // "Choose A Macro": the members of a popup menu of macros, in
 // one or two lists with their keys 0 .. 9 and A .. Z, or as a grid of icon
 // buttons; stays on top, and closes with the chosen member or none.
-#include <vector>
-
 #include "platform/menu_window.h"
+#include "ui/macro_icons.h"
 #include "ui/modal_dialog.h"
 
 namespace tavrin {
@@ -12,7 +11,6 @@ namespace tavrin {
 class ChooseMacroDialog : public ModalDialog {
 public:
     explicit ChooseMacroDialog(const MenuRequest& request);
-    ~ChooseMacroDialog() override;
     // The chosen member's macro number, or -1.
     int Chosen() const { return chosen_; }
 
@@ -30,7 +28,7 @@ private:
     int RowOf(int listId, int item) const;
 
     const MenuRequest& request_;
-    std::vector<HICON> icons_;
+    MacroIcons icons_;
     int chosen_ = -1;
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 // Folders as a set of paths, and file operations on a FakeFiles's contents.
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@ public:
     std::set<std::string> folders{"C:"};  // without a trailing backslash
     std::set<std::string> uncreatable;    // CreateFolder fails on these
     std::vector<std::string> actions;     // e.g. "mkdir C:\A\", "chdir C:\A"
+    std::map<std::string, std::string> shortPaths;  // of files that have one
 
     void SetCurrentFolder(const std::string& folder) override {
         actions.push_back("chdir " + folder);
@@ -31,6 +33,17 @@ public:
     void CopyReplacing(const std::string& from, const std::string& to) override {
         auto it = files_.contents.find(from);
         if (it != files_.contents.end()) files_.contents[to] = it->second;
+    }
+    bool CopyNew(const std::string& from, const std::string& to) override {
+        auto it = files_.contents.find(from);
+        if (it == files_.contents.end() || files_.contents.count(to)) return false;
+        files_.contents[to] = it->second;
+        return true;
+    }
+    std::string ShortPath(const std::string& path) override {
+        auto it = shortPaths.find(path);
+        if (it != shortPaths.end()) return it->second;
+        return files_.contents.count(path) || folders.count(Folder(path)) ? path : "";
     }
     void Move(const std::string& from, const std::string& to) override {
         auto it = files_.contents.find(from);

@@ -108,5 +108,27 @@ TEST(MenuIcon, TheFileTypeAndTheIconsFolder) {
     EXPECT_EQ(taken.check.message.substr(0, 37), "The selected icon could not be opened");
 }
 
+TEST_F(BuildMenuFormTest, ALoadedIconIsCopiedIntoTheIconsFolderAndKeptByItsShortName) {
+    const std::string icons = "C:\\T\\Icons";
+    files.contents["C:\\X\\My Star.ico"] = {1, 2, 3};
+    fileSystem.shortPaths[icons + "\\My Star.ico"] = "C:\\T\\ICONS\\MYSTAR~1.ICO";
+    TakenIcon star = TakeMenuIcon("C:\\X\\My Star.ico", icons, files, fileSystem);
+    EXPECT_TRUE(star.failure.ok);
+    EXPECT_EQ(star.name, "MYSTAR~1.ICO");
+    EXPECT_EQ(files.contents[icons + "\\My Star.ico"], (std::vector<uint8_t>{1, 2, 3}));
+
+    // A second file of that name: the folder's icon is kept and used.
+    files.contents["C:\\Y\\My Star.ico"] = {9};
+    TakenIcon again = TakeMenuIcon("C:\\Y\\My Star.ico", icons, files, fileSystem);
+    EXPECT_FALSE(again.failure.ok);
+    EXPECT_EQ(again.name, "MYSTAR~1.ICO");
+    EXPECT_EQ(files.contents[icons + "\\My Star.ico"], (std::vector<uint8_t>{1, 2, 3}));
+
+    TakenIcon lost = TakeMenuIcon("C:\\X\\GONE.ICO", icons, files, fileSystem);
+    EXPECT_EQ(lost.failure.message, "The icon could not be copied into C:\\T\\Icons.");
+    EXPECT_EQ(lost.name, "");
+    EXPECT_EQ(TakeMenuIcon("C:\\X\\A.BMP", icons, files, fileSystem).name, "");
+}
+
 }  // namespace
 }  // namespace tavrin

@@ -19,6 +19,7 @@ WINE_DECORATED=N  # pictures with the windows' frames and captions
 # missing and the list goes on.
 WINDOWS='
 main-window                     | Tavrin 99 (KELDA) | -                         | -
+tray-menu-icons                 | Wine System Tray  | -                         | -
 new-file                        | New Tavrin File   | menu f n                  | keys "New Tavrin File" Escape
 open-file                       | Open Tavrin File  | menu f o                  | keys "Open Tavrin File" Escape
 message-invalid-file-type       | Error             | menu f n; typed "New Tavrin File" notes.txt; keys "New Tavrin File" Return | keys Error Return
@@ -59,6 +60,7 @@ message-mouse-locator-missing   | Error             | menu t l                  
 about                           | About Tavrin 99   | menu h a                  | keys "About Tavrin 99" Return
 capture-defaults                | Capture Defaults  | menu o c                  | keys "Capture Defaults" Escape
 notice-start-capture            | Start Capture     | keys "Tavrin 99 (KELDA)" ctrl+alt+shift+x | keys "Start Capture" Return
+tray-recording                  | Wine System Tray  | -                         | -
 capture-complete                | Capture Complete  | keys "Tavrin 99 (KELDA)" ctrl+alt+shift+x | keys "Capture Complete" Escape
 capture-macro                   | Capture Macro     | typed "Tavrin 99 (KELDA)" f1; menu m c | keys "Capture Macro" Escape
 notice-no-screen-mode           | Macro Execution Error | play screenmode       | keys "Macro Execution Error" Return
@@ -155,9 +157,14 @@ add_macro screenmode 30000 '<SCREEN:999>'
 # the program's icon instead.
 mkdir -p "$PROGRAM_DIR/Icons"
 cp "$HERE/../../src/app/res/recording.ico" "$PROGRAM_DIR/Icons/RECORD.ICO"
+cp "$HERE/../../src/app/res/running.ico" "$PROGRAM_DIR/Icons/RUNNING.ICO"
 printf 'not an icon' >"$PROGRAM_DIR/Icons/BAD.ICO"
 add_macro "Icon file" 30000 'icon' icon=RECORD.ICO
 add_macro "Bad icon" 30000 'bad' icon=BAD.ICO
+# Two popup menus with tray icons of their own: the menu picture, and an
+# icon file of the Icons folder.
+add_macro "Tray menu" 30000 "" "menu=5,6" tray=Y
+add_macro "Tray icon file" 30000 "" "menu=7,8" tray=Y icon=RUNNING.ICO
 # A recent file that is gone, for its message; column titles in navy.
 printf '[Misc]\r\nLast File 1=C:\\tavrin\\GONE.ZYN\r\n[Grid Title Font]\r\nColor=8388608\r\n' \
     >"$WINDOWS_DIR/KELDA.INI"
@@ -168,6 +175,10 @@ cd "$PROGRAM_DIR" || exit 1  # the folder the file dialogs show
 start_program
 wait_for_trace "hooks installed"
 wait_for_trace "idle working set"  # the start-up macros have had their turn
+# Wine shows the tray icons in a window of its own at the top left, over
+# the main window: down to the lower left with it.
+tray=$(xdotool search --name "Wine System Tray" | head -n 1)
+[ -n "$tray" ] && xdotool windowmove "$tray" 0 700
 
 # Runs the steps of a column; each in a subshell, so that a step that fails
 # (and any fail of lib.sh) ends only that step.
@@ -184,7 +195,14 @@ while IFS='|' read -r -u 3 name title open close; do
     close=$(sed 's/^ *//; s/ *$//' <<<"$close")
     if steps "$open" && id=$(window_of "$title"); then
         sleep 1  # let it paint
-        import -window "$id" "$OUT/$name.png" && written=$((written + 1))
+        if [ "$title" = "Wine System Tray" ]; then
+            # Its own picture comes out black: cut it out of the screen's.
+            eval "$(xdotool getwindowgeometry --shell "$id")"
+            import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" "$OUT/$name.png" \
+                && written=$((written + 1))
+        else
+            import -window "$id" "$OUT/$name.png" && written=$((written + 1))
+        fi
         steps "$close" && { [ "$close" = - ] || gone "$title"; } || echo "could not close: $name"
     else
         echo "missing: $name"

@@ -99,6 +99,10 @@ bool NamedValue(const std::string& arg, tavrin::MacroRecord& r) {
             r.MenuItems.push_back(static_cast<uint16_t>(std::stoi(value.substr(at, end - at))));
             at = end + 1;
         }
+    } else if (name == "tray") {
+        // A menu with its own tray icon; after "menu=".
+        if (r.QuilletName.size() != 3) return false;
+        r.QuilletName[0] = 'Y';
     } else if (name == "show") {
         r.SetMenuOptions('N', value.empty() ? '3' : value[0], value.size() > 1 ? value[1] : '0');
     } else return false;

@@ -11,6 +11,8 @@ public:
     void RemoveFile(const std::string& path) override;
     void CopyReplacing(const std::string& from, const std::string& to) override;
     void Move(const std::string& from, const std::string& to) override;
+    bool CopyNew(const std::string& from, const std::string& to) override;
+    std::string ShortPath(const std::string& path) override;
 };
 
 }  // namespace tavrin
