@@ -12,12 +12,14 @@ namespace tavrin {
 class VideoClipDialog : public ModalDialog {
 public:
     VideoClipDialog(const std::string& file, VideoStart start);
-    // Whether the clip could be opened; the window closed at once if not.
 
 private:
     bool OnInit() override;
     void OnActivate() override;
     bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    // The player's bar in the dialog's font, its button wide enough for its
+    // caption and the slider a little apart from it.
+    void FitPlayBar();
 
     const std::string& file_;
     VideoStart start_;

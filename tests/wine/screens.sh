@@ -194,6 +194,8 @@ while IFS='|' read -r -u 3 name title open close; do
     open=$(sed 's/^ *//; s/ *$//' <<<"$open")
     close=$(sed 's/^ *//; s/ *$//' <<<"$close")
     if steps "$open" && id=$(window_of "$title"); then
+        # The pointer out of the way, so no hint or hover shows over the window.
+        xdotool mousemove 1020 760
         sleep 1  # let it paint
         if [ "$title" = "Wine System Tray" ]; then
             # Its own picture comes out black: cut it out of the screen's.
