@@ -4,6 +4,7 @@
 #include "platform/hook_protocol.h"
 #include "platform/virtual_keys.h"
 #include "triggers/macro_menu.h"
+#include "triggers/scope_match.h"
 
 namespace tavrin {
 
@@ -104,14 +105,11 @@ int HotKeyRunner::GetMacro(uint16_t code) {
     const int count = t.MacroCount();
     // The window in front first, unless it is the pause dialog.
     if (WindowId front = desktop_.Foreground()) {
-        const std::string title = UpperCase(desktop_.Title(front));
-        if (!Contains(title, "PAUSE (")) {
-            const std::string program = t.FrontProgram();
+        const ScopeTarget target = ScopeTargetOf(desktop_, front);
+        if (!Contains(target.title, "PAUSE (")) {
             for (int n = 1; n <= count; ++n) {
                 if (!t.ActiveOf(n) || t.HotKeyOf(n) != code) continue;
-                const std::string scope = UpperCase(t.ScopeNameOf(n));
-                if ((t.ScopeOf(n) == kScopeWindow && Contains(title, scope)) ||
-                    (t.ScopeOf(n) == kScopeProgram && Contains(program, scope))) {
+                if (InWindowScope(t, n, target) || InProgramScope(t, n, target)) {
                     player_.Windows().SetTarget(front);
                     return n;
                 }
@@ -225,14 +223,10 @@ bool HotKeyRunner::MayActivateMe() {
 std::vector<int> HotKeyRunner::TopWindowMembers(const std::string& title,
                                                 const std::string& program) const {
     const MacroTable& t = store_.Table();
-    const std::string upperTitle = UpperCase(title);
-    const std::string upperProgram = UpperCase(program);
+    const ScopeTarget target = MakeScopeTarget(title, program);
     std::vector<int> members;
     for (int n = 1; n <= t.MacroCount() && members.size() < kMaxMenuMembers; ++n) {
-        const std::string scope = UpperCase(t.ScopeNameOf(n));
-        if ((t.ScopeOf(n) == kScopeWindow && Contains(upperTitle, scope)) ||
-            (t.ScopeOf(n) == kScopeProgram && Contains(upperProgram, scope)))
-            members.push_back(n);
+        if (InWindowScope(t, n, target) || InProgramScope(t, n, target)) members.push_back(n);
     }
     return members;
 }

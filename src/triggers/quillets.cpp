@@ -6,7 +6,7 @@
 
 #include "language/ansi_text.h"
 #include "platform/hook_protocol.h"
-#include "triggers/front_program.h"
+#include "triggers/scope_match.h"
 
 namespace tavrin {
 
@@ -62,19 +62,17 @@ void Quillets::TestIt() {
     if (matches.empty() || runner_.RefuseWhileBusy()) return;
 
     // A scoped match runs only while its window or program is in front.
-    const WindowId front = desktop_.Foreground();
+    const ScopeTarget target = ScopeTargetOf(desktop_, desktop_.Foreground());
     int chosen = 0;
-    const std::string title = UpperCase(desktop_.Title(front));
     for (int n : matches) {
-        if (t.ScopeOf(n) == kScopeWindow && Contains(title, UpperCase(t.ScopeNameOf(n)))) {
+        if (InWindowScope(t, n, target)) {
             chosen = n;
             break;
         }
     }
     if (!chosen) {
-        const std::string program = UpperCase(ProgramOfWindow(desktop_, front));
         for (int n : matches) {
-            if (t.ScopeOf(n) == kScopeProgram && Contains(program, UpperCase(t.ScopeNameOf(n)))) {
+            if (InProgramScope(t, n, target)) {
                 chosen = n;
                 break;
             }

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "fakes/macro_builder.h"
 #include "forms/build_menu_form.h"
 #include "playback_rig.h"
 
@@ -15,11 +16,8 @@ class BuildMenuFormTest : public ::testing::Test, protected PlaybackRig {
 protected:
     void SetUp() override { store.LoadMacroFile("C:\\K.ZYN"); }  // macros 1-4: system
     int Add(const std::string& nickname, uint16_t hotKey = kHotKeyNone) {
-        MacroRecord r;
-        r.Nickname = nickname;
+        MacroRecord r = MakeMacro(nickname, hotKey);
         r.MacroText = "text of " + nickname;
-        r.HotKey = hotKey;
-        r.IconFile = "MAIN";
         store.AppendMacro(r);
         return store.MacroCount();
     }

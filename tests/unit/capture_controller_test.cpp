@@ -14,9 +14,8 @@ namespace tavrin {
 namespace {
 
 using Strings = std::vector<std::string>;
-const std::string kFolder = "C:\\TAVRIN";
-const std::string kFile = kFolder + "\\KELDA.ZYN";
-const std::string kCapFile = kFolder + "\\TempCap.Txt";
+const std::string kFile = kStoreFolder + "\\KELDA.ZYN";
+const std::string kCapFile = kStoreFolder + "\\TempCap.Txt";
 
 class FakeCaptureHost : public CaptureHost {
 public:
@@ -37,13 +36,13 @@ public:
 class CaptureControllerTest : public ::testing::Test, protected FakePlatform {
 protected:
     Settings settings;
-    MacroStore store{files, hooks, messages, clock, kFolder, settings.CurrentFile};
+    MacroStore store = FakeStore(*this, settings.CurrentFile);
     FakeCaptureHost host;
     CaptureController capture{{files, fileSystem, desktop, hooks, ui, messages, clock},
                               store,
                               settings,
                               host,
-                              kFolder};
+                              kStoreFolder};
 
     void SetUp() override {
         files.contents[kFile];
@@ -121,7 +120,7 @@ TEST_F(CaptureControllerTest, QuickCaptureRefusalsAndOptions) {
 
     store.Table().SetMacroCount(500);
     CaptureController full{{files, fileSystem, desktop, hooks, ui, messages, clock}, store,
-                           settings, host, kFolder};
+                           settings, host, kStoreFolder};
     full.StartACapture();
     EXPECT_EQ(ui.messages.back(),
               "Error: Maximum number of macros has been reached.  Capture not allowed.");
@@ -199,16 +198,16 @@ TEST_F(CaptureControllerTest, TextOver5000CharactersGoesToTheNextFreeFile) {
     capture.OnEnded(static_cast<uint32_t>(n));
     EXPECT_EQ(Record(n).MacroText, std::string(5000, 'a')) << "exactly 5000 stays in the record";
 
-    files.contents[kFolder + "\\ZY0.TXT"] = {'k', 'e', 'e', 'p'};
+    files.contents[kStoreFolder + "\\ZY0.TXT"] = {'k', 'e', 'e', 'p'};
     capture.StartACapture();
     n = store.MacroCount();
     const std::string text = std::string(5000, 'b') + "c";
     Send(text, n);
     capture.OnEnded(static_cast<uint32_t>(n));
     EXPECT_EQ(Record(n).MacroText, "<TFILE:C:\\TAVRIN\\ZY1.TXT>");
-    const std::vector<uint8_t>& copy = files.contents[kFolder + "\\ZY1.TXT"];
+    const std::vector<uint8_t>& copy = files.contents[kStoreFolder + "\\ZY1.TXT"];
     EXPECT_EQ(std::string(copy.begin(), copy.end()), text);
-    EXPECT_EQ(files.contents[kFolder + "\\ZY0.TXT"], (std::vector<uint8_t>{'k', 'e', 'e', 'p'}));
+    EXPECT_EQ(files.contents[kStoreFolder + "\\ZY0.TXT"], (std::vector<uint8_t>{'k', 'e', 'e', 'p'}));
     EXPECT_FALSE(files.Exists(kCapFile));
 }
 
@@ -222,7 +221,7 @@ TEST_F(CaptureControllerTest, FailuresKeepTheCapturedTextAndWriteNothingHalfWay)
     capture.OnEnded(static_cast<uint32_t>(n));
     files.writesUntilFailure = -1;
     EXPECT_TRUE(files.Exists(kCapFile)) << "the text is kept in the capture file";
-    EXPECT_FALSE(files.Exists(kFolder + "\\ZY0.TXT")) << "no copy that no macro plays";
+    EXPECT_FALSE(files.Exists(kStoreFolder + "\\ZY0.TXT")) << "no copy that no macro plays";
     EXPECT_EQ(Record(n).MacroText, "");
     EXPECT_FALSE(messages.shown.empty());
     EXPECT_EQ(store.Table().Byte(table::CaptureOn), 0);

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "fakes/macro_builder.h"
 #include "playback/pause_placement.h"
 #include "playback_rig.h"
 #include "triggers/hot_key_codes.h"
@@ -25,12 +26,9 @@ protected:
         return TypedKeys(input.events);
     }
     int Add(const std::string& nickname, const std::string& text, uint8_t active = 1) {
-        MacroRecord r;
-        r.Nickname = nickname;
+        MacroRecord r = MakeMacro(nickname, kCtrlAltN);
         r.MacroText = text;
-        r.HotKey = kCtrlAltN;
         r.Active = active;
-        r.IconFile = "MAIN";
         EXPECT_TRUE(store.AppendMacro(r));
         return store.MacroCount();
     }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "fakes/fake_hot_key_host.h"
+#include "fakes/macro_builder.h"
 #include "playback_rig.h"
 #include "triggers/hot_key_runner.h"
 
@@ -22,15 +23,9 @@ protected:
 
     int Add(const std::string& text, int16_t scope = kScopeGlobal,
             const std::string& scopeName = "", uint8_t topMost = 1, uint8_t active = 1) {
-        MacroRecord r;
-        r.Nickname = text;
-        r.MacroText = text;
-        r.HotKey = kCtrlAltN;
-        r.Scope = scope;
-        r.ScopeName = scopeName;
+        MacroRecord r = MakeMacro(text, kCtrlAltN, scope, scopeName);
         r.TopMostOnly = topMost;
         r.Active = active;
-        r.IconFile = "MAIN";
         store.AppendMacro(r);
         return store.MacroCount();
     }
@@ -79,20 +74,23 @@ TEST_F(HotKeyRunnerTest, OnlyTwentyCharactersOfAScopeCount) {
 TEST_F(HotKeyRunnerTest, ProgramScopesLookAtTheFrontProgramAndTheRunningOnes) {
     const int global = Add("global");
     const int topMost = Add("top", kScopeProgram, "notepad");
-    Front("Some file");
-    store.Table().SetFrontProgram("NOTEPAD.EXE");
-    EXPECT_EQ(runner.GetMacro(kCtrlAltN), topMost);
+    desktop.processes = {{7, "notepad.exe"}, {8, "calc.exe"}};
+    const WindowId notepad = desktop.front = desktop.Add("Some file", 7);
+    // The table has not yet been told of the window in front: the program
+    // is that of the window whose title is matched.
     store.Table().SetFrontProgram("CALC.EXE");
+    EXPECT_EQ(runner.GetMacro(kCtrlAltN), topMost);
+    const WindowId calculator = desktop.front = desktop.Add("Calculator", 8);
+    store.Table().SetFrontProgram("NOTEPAD.EXE");
     EXPECT_EQ(runner.GetMacro(kCtrlAltN), global);
 
     const int running = Add("running", kScopeProgram, "notepad", 0);
     store.Table().SetProgCount(2);
     store.Table().SetProgName(1, "EXPLORER.EXE");
     store.Table().SetProgName(2, "NOTEPAD.EXE");
-    desktop.processes = {{7, "notepad.exe"}};
-    const WindowId notepad = desktop.Add("Untitled - Notepad", 7);
     EXPECT_EQ(runner.GetMacro(kCtrlAltN), running);
     EXPECT_EQ(desktop.front, notepad);
+    desktop.front = calculator;
     store.Table().SetProgCount(1);  // no longer among the running programs
     EXPECT_EQ(runner.GetMacro(kCtrlAltN), global);
 }

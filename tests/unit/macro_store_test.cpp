@@ -4,10 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "fakes/fake_clock.h"
-#include "fakes/fake_files.h"
-#include "fakes/fake_hook_library.h"
-#include "fakes/fake_messages.h"
+#include "fakes/macro_builder.h"
+#include "fakes/store_rig.h"
 #include "store/activate_toggle.h"
 #include "store/bytes.h"
 #include "store/macro_store.h"
@@ -17,46 +15,20 @@
 namespace tavrin {
 namespace {
 
-const std::string kFolder = "C:\\TAVRIN";
 const std::string kFile = "C:\\TAVRIN\\KELDA.ZYN";
-
-MacroRecord Macro(const std::string& nickname, int16_t scope = kScopeGlobal,
-                  uint16_t hotKey = 0) {
-    MacroRecord r;
-    r.Nickname = nickname;
-    r.Scope = scope;
-    r.HotKey = hotKey;
-    r.MacroText = nickname + " text";
-    r.IconFile = "MAIN";
-    return r;
-}
-
-std::vector<uint8_t> FileOf(const std::vector<MacroRecord>& records) {
-    std::vector<uint8_t> bytes(records.size() * kMacroRecordSize);
-    for (size_t k = 0; k < records.size(); ++k)
-        EncodeMacroRecord(records[k], &bytes[k * kMacroRecordSize]);
-    return bytes;
-}
 
 MacroRecord RecordAt(const std::vector<uint8_t>& file, int n) {
     return DecodeMacroRecord(&file[(n - 1) * kMacroRecordSize]);
 }
 
 MacroRecord SystemMacro(char digit, const std::string& nickname, uint16_t hotKey) {
-    MacroRecord r = Macro(nickname, kScopeSystem, hotKey);
+    MacroRecord r = MakeMacro(nickname, hotKey, kScopeSystem);
     r.ScopeName = std::string(1, digit);
     return r;
 }
 
-class MacroStoreTest : public ::testing::Test {
+class MacroStoreTest : public ::testing::Test, protected StoreRig {
 protected:
-    FakeFiles files;
-    FakeHookLibrary hooks;
-    FakeMessages messages;
-    FakeClock clock;
-    std::string currentFile;
-    MacroStore store{files, hooks, messages, clock, kFolder, currentFile};
-
     std::vector<uint8_t>& Disk() { return files.contents[kFile]; }
 };
 
@@ -91,7 +63,7 @@ TEST_F(MacroStoreTest, NewFileGetsTheFourSystemMacrosPublishedInOrder) {
 }
 
 TEST_F(MacroStoreTest, MissingSystemMacroIsAppendedOnceAndNicknamesAreStandard) {
-    Disk() = FileOf({SystemMacro('1', "My own name", 262), Macro("Letter", kScopeGlobal, 5),
+    Disk() = MacroFileOf({SystemMacro('1', "My own name", 262), MakeMacro("Letter", 5),
                      SystemMacro('2', "Start / Stop Capture", 263),
                      SystemMacro('4', "Menu of Macros for Top Most Window", 265)});
     Disk().resize(3 * kMacroRecordSize);  // drop the menu function too
@@ -113,14 +85,14 @@ TEST_F(MacroStoreTest, MissingSystemMacroIsAppendedOnceAndNicknamesAreStandard) 
 }
 
 TEST_F(MacroStoreTest, TheIconRuleFallsBackAndTheNextWriteStoresTheFallback) {
-    files.contents[kFolder + "\\Icons\\HOUSE.ICO"] = {1};
-    MacroRecord house = Macro("House");
+    files.contents[kStoreFolder + "\\Icons\\HOUSE.ICO"] = {1};
+    MacroRecord house = MakeMacro("House");
     house.IconFile = "HOUSE.ICO";
-    MacroRecord gone = Macro("Gone");
+    MacroRecord gone = MakeMacro("Gone");
     gone.IconFile = "GONE.ICO";
-    MacroRecord menu = Macro("Menu", kScopePopupMenu);
+    MacroRecord menu = MakeMacro("Menu", 0, kScopePopupMenu);
     menu.IconFile = "GONE.ICO";
-    Disk() = FileOf({house, gone, menu});
+    Disk() = MacroFileOf({house, gone, menu});
     store.LoadMacroFile(kFile);
     EXPECT_EQ(store.IconOf(1), "HOUSE.ICO");
     EXPECT_EQ(store.IconOf(2), "MAIN");
@@ -136,7 +108,8 @@ TEST_F(MacroStoreTest, TheIconRuleFallsBackAndTheNextWriteStoresTheFallback) {
 
 TEST_F(MacroStoreTest, WriteUpdatesTheTableAndKeepsLongScopeNamesWholeOnDisk) {
     store.LoadMacroFile(kFile);
-    MacroRecord r = Macro("Scoped", kScopeWindow, 17);
+    MacroRecord r = MakeMacro("Scoped", 17, kScopeWindow);
+    r.MacroText = "Scoped text";
     r.ScopeName = "123456789012345678901234567890";
     r.TopMostOnly = 1;
     r.QuilletName = "sig";
@@ -161,12 +134,12 @@ TEST_F(MacroStoreTest, FailedWritesLeaveFileAndTableAsTheyWere) {
     MacroTable tableBefore = store.Table();
 
     files.unopenable.insert(kFile);
-    EXPECT_FALSE(store.WriteMacro(2, Macro("X", kScopeGlobal, 9)));
+    EXPECT_FALSE(store.WriteMacro(2, MakeMacro("X", 9)));
     EXPECT_EQ(messages.shown.back(), "Error: Saving of keystrokes failed.");
     files.unopenable.clear();
 
     files.writesUntilFailure = 0;
-    EXPECT_FALSE(store.AppendMacro(Macro("Y", kScopeGlobal, 9)));
+    EXPECT_FALSE(store.AppendMacro(MakeMacro("Y", 9)));
     EXPECT_EQ(messages.shown.back(),
               "Error: Input/output error on the macro file C:\\TAVRIN\\KELDA.ZYN.");
     EXPECT_EQ(Disk(), before);
@@ -175,7 +148,7 @@ TEST_F(MacroStoreTest, FailedWritesLeaveFileAndTableAsTheyWere) {
 }
 
 TEST_F(MacroStoreTest, DeleteMovesLaterRecordsDownAndShortensTheFile) {
-    Disk() = FileOf({Macro("A"), Macro("B"), Macro("C")});
+    Disk() = MacroFileOf({MakeMacro("A"), MakeMacro("B"), MakeMacro("C")});
     store.LoadMacroFile(kFile);  // 7 records with the system macros
     ASSERT_TRUE(store.DeleteMacro(7));
     EXPECT_EQ(Disk().size(), 6 * kMacroRecordSize);
@@ -191,9 +164,9 @@ TEST_F(MacroStoreTest, DeleteMovesLaterRecordsDownAndShortensTheFile) {
 }
 
 TEST_F(MacroStoreTest, SetMacroActiveRewritesOnlyTheActiveByte) {
-    MacroRecord a = Macro("A");
+    MacroRecord a = MakeMacro("A");
     a.Reserved5143[3] = 0x77;
-    Disk() = FileOf({a});
+    Disk() = MacroFileOf({a});
     store.LoadMacroFile(kFile);
     std::vector<uint8_t> before = Disk();
     ASSERT_TRUE(store.SetMacroActive(1, 0));
@@ -203,7 +176,7 @@ TEST_F(MacroStoreTest, SetMacroActiveRewritesOnlyTheActiveByte) {
     EXPECT_EQ(hooks.lastItemTable.ActiveOf(1), 0) << "and is published";
 
     files.unopenable.insert(kFile);
-    MacroRecord untouched = Macro("Untouched");
+    MacroRecord untouched = MakeMacro("Untouched");
     EXPECT_FALSE(store.DeleteMacro(1));
     EXPECT_FALSE(store.ReadMacro(1, untouched));
     EXPECT_EQ(untouched.Nickname, "Untouched");
@@ -214,12 +187,12 @@ TEST_F(MacroStoreTest, SetMacroActiveRewritesOnlyTheActiveByte) {
 }
 
 TEST_F(MacroStoreTest, ATrailingFragmentIsIgnoredAndAppendingStaysAligned) {
-    Disk() = FileOf({Macro("A"), SystemMacro('1', "", 262), SystemMacro('2', "", 263),
+    Disk() = MacroFileOf({MakeMacro("A"), SystemMacro('1', "", 262), SystemMacro('2', "", 263),
                      SystemMacro('3', "", 264), SystemMacro('4', "", 265)});
     Disk().resize(Disk().size() + 100, 0xEE);
     store.LoadMacroFile(kFile);
     EXPECT_EQ(store.MacroCount(), 5);
-    ASSERT_TRUE(store.AppendMacro(Macro("New")));
+    ASSERT_TRUE(store.AppendMacro(MakeMacro("New")));
     EXPECT_EQ(RecordAt(Disk(), 6).Nickname, "New");
     store.ReloadMacroFile();
     EXPECT_EQ(store.MacroCount(), 6);
@@ -228,8 +201,8 @@ TEST_F(MacroStoreTest, ATrailingFragmentIsIgnoredAndAppendingStaysAligned) {
 
 TEST_F(MacroStoreTest, AFileOfMoreThan500RecordsLoads500AndIsNeverRewritten) {
     std::vector<MacroRecord> many;
-    for (int k = 1; k <= 503; ++k) many.push_back(Macro("M" + std::to_string(k)));
-    Disk() = FileOf(many);  // no system macros among them
+    for (int k = 1; k <= 503; ++k) many.push_back(MakeMacro("M" + std::to_string(k)));
+    Disk() = MacroFileOf(many);  // no system macros among them
     std::vector<uint8_t> before = Disk();
     store.LoadMacroFile(kFile);
     EXPECT_EQ(store.MacroCount(), 500);
@@ -240,14 +213,14 @@ TEST_F(MacroStoreTest, AFileOfMoreThan500RecordsLoads500AndIsNeverRewritten) {
               "others are kept in the file unchanged.");
     EXPECT_EQ(Disk(), before);
 
-    EXPECT_FALSE(store.AppendMacro(Macro("One too many")));
+    EXPECT_FALSE(store.AppendMacro(MakeMacro("One too many")));
     EXPECT_EQ(messages.shown.back(),
               "Error: Maximum number of hot keys has been reached.  A macro cannot be added.");
     EXPECT_EQ(Disk(), before);
 }
 
 TEST_F(MacroStoreTest, AFileThatCannotBeOpenedIsNotOverwritten) {
-    Disk() = FileOf({Macro("Precious")});
+    Disk() = MacroFileOf({MakeMacro("Precious")});
     files.unopenable.insert(kFile);
     store.LoadMacroFile(kFile);
     EXPECT_EQ(store.MacroCount(), 0);
@@ -262,8 +235,8 @@ TEST_F(MacroStoreTest, AFileThatCannotBeOpenedIsNotOverwritten) {
 }
 
 TEST_F(MacroStoreTest, ToggleActiveChecksTheSelectionAndReschedulesTimedMacrosOnly) {
-    MacroRecord timed = Macro("Timed", kScopeGlobal, kHotKeyTimed);
-    Disk() = FileOf({Macro("Plain", kScopeGlobal, 7), timed});
+    MacroRecord timed = MakeMacro("Timed", kHotKeyTimed);
+    Disk() = MacroFileOf({MakeMacro("Plain", 7), timed});
     store.LoadMacroFile(kFile);
 
     EXPECT_FALSE(ToggleMacroActive(store, hooks, messages, 0, 0).changed);
@@ -289,7 +262,7 @@ TEST_F(MacroStoreTest, ToggleActiveChecksTheSelectionAndReschedulesTimedMacrosOn
 }
 
 TEST_F(MacroStoreTest, ToggleActiveWritesTheFileFirstAndReArmsTheHotKeys) {
-    Disk() = FileOf({Macro("Plain", kScopeGlobal, 7)});
+    Disk() = MacroFileOf({MakeMacro("Plain", 7)});
     store.LoadMacroFile(kFile);
     SetHotKeys(store.Table(), hooks);
     ASSERT_EQ(store.Table().HotKeyUsed(7), 1);

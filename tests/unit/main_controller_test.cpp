@@ -46,7 +46,7 @@ protected:
     FakeTimers timers;
     FakeControllerHost host;
     Settings settings;
-    MacroStore store{files, hooks, messages, clock, "C:\\TAVRIN", settings.CurrentFile};
+    MacroStore store = FakeStore(*this, settings.CurrentFile);
     MainController controller{
         {input, desktop, fileSystem, files, clipboard, pump, ui, hooks, clock, messages, timers,
          sound, system.platform},

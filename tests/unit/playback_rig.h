@@ -4,34 +4,26 @@
 #include <vector>
 
 #include "fakes/fake_clipboard.h"
-#include "fakes/fake_clock.h"
 #include "fakes/fake_desktop.h"
 #include "fakes/fake_file_system.h"
-#include "fakes/fake_files.h"
-#include "fakes/fake_hook_library.h"
 #include "fakes/fake_input.h"
-#include "fakes/fake_messages.h"
 #include "fakes/fake_player_host.h"
 #include "fakes/fake_playback_ui.h"
 #include "fakes/fake_pump.h"
 #include "fakes/fake_sound.h"
 #include "fakes/fake_system.h"
+#include "fakes/store_rig.h"
 #include "playback/player.h"
-#include "store/macro_store.h"
 
 namespace tavrin {
 
 // The fakes of the system that playback and the triggers reach.
-struct FakePlatform {
+struct FakePlatform : StoreFakes {
     FakeInput input;
     FakeDesktop desktop;
     FakePump pump;
     FakePlaybackUi ui;
-    FakeFiles files;
     FakeFileSystem fileSystem{files};
-    FakeHookLibrary hooks;
-    FakeMessages messages;
-    FakeClock clock;
     FakeClipboard clipboard;
     FakeSound sound;
     FakeSystem system;
@@ -39,7 +31,7 @@ struct FakePlatform {
 
 struct PlaybackRig : FakePlatform {
     std::string currentFile;
-    MacroStore store{files, hooks, messages, clock, "C:", currentFile};
+    MacroStore store = FakeStore(*this, currentFile);
     FakePlayerHost host;
     Player player{input, desktop, fileSystem, files, clipboard, pump, ui, store, hooks, clock, sound,
                   system.platform, host};

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "fakes/fake_hot_key_host.h"
+#include "fakes/macro_builder.h"
 #include "playback_rig.h"
 #include "triggers/hot_key_flags.h"
 #include "triggers/quillets.h"
@@ -24,13 +25,8 @@ protected:
 
     int Add(const std::string& name, const std::string& text, int16_t scope = kScopeGlobal,
             const std::string& scopeName = "") {
-        MacroRecord r;
+        MacroRecord r = MakeMacro(text, kHotKeyQuillet, scope, scopeName);
         r.QuilletName = name;
-        r.MacroText = text;
-        r.HotKey = kHotKeyQuillet;
-        r.Scope = scope;
-        r.ScopeName = scopeName;
-        r.IconFile = "MAIN";
         store.AppendMacro(r);
         SetHotKeys(store.Table(), hooks);
         return store.MacroCount();

@@ -7,10 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "fakes/fake_clock.h"
-#include "fakes/fake_files.h"
-#include "fakes/fake_hook_library.h"
-#include "fakes/fake_messages.h"
+#include "fakes/macro_builder.h"
+#include "fakes/store_rig.h"
 
 namespace tavrin {
 namespace {
@@ -98,23 +96,14 @@ TEST(NextRun, EveryKindAcrossDayMonthAndYearEnds) {
     }
 }
 
-class SchedulerTest : public ::testing::Test {
+class SchedulerTest : public ::testing::Test, protected StoreRig {
 protected:
-    FakeFiles files;
-    FakeHookLibrary hooks;
-    FakeMessages messages;
-    FakeClock clock;
     Settings settings;
-    std::string currentFile;
-    MacroStore store{files, hooks, messages, clock, "C:\\TAVRIN", currentFile};
     Scheduler scheduler{store, hooks, clock, settings};
 
     void Load(const std::vector<MacroRecord>& records, const LocalDateTime& now) {
         clock.now = now;
-        std::vector<uint8_t>& bytes = files.contents[kFile];
-        bytes.assign(records.size() * kMacroRecordSize, 0);
-        for (size_t k = 0; k < records.size(); ++k)
-            EncodeMacroRecord(records[k], &bytes[k * kMacroRecordSize]);
+        files.contents[kFile] = MacroFileOf(records);
         store.LoadMacroFile(kFile);
         scheduler.CheckAndSetTime();
     }

@@ -3,10 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "fakes/fake_clock.h"
-#include "fakes/fake_files.h"
 #include "fakes/fake_hook_library.h"
-#include "fakes/fake_messages.h"
+#include "fakes/macro_builder.h"
+#include "fakes/store_rig.h"
 #include "forms/macro_list.h"
 #include "startup/command_line.h"
 #include "startup/hook_startup.h"
@@ -141,19 +140,11 @@ TEST(HotKeyFlags, OnlyActiveHotKeysArmTheLibraryButAnyQuilletDoes) {
 }
 
 TEST(MacroList, ColumnTextsAndNicknameLookup) {
-    FakeFiles files;
-    FakeHookLibrary hooks;
-    FakeMessages messages;
-    FakeClock clock;
-    std::string current;
-    MacroStore store(files, hooks, messages, clock, "C:", current);
+    StoreRig rig;
+    MacroStore& store = rig.store;
     store.LoadMacroFile("C:\\K.ZYN");
-    MacroRecord r;
-    r.Nickname = "Daily Report";
-    r.HotKey = kHotKeyQuillet;
+    MacroRecord r = MakeMacro("Daily Report", kHotKeyQuillet, kScopeWindow, "Untitled - Notepad");
     r.QuilletName = "dr";
-    r.Scope = kScopeWindow;
-    r.ScopeName = "Untitled - Notepad";
     store.AppendMacro(r);
     EXPECT_EQ(ActivationText(store, 1), "Ctrl+Alt+Shift+W");
     EXPECT_EQ(ScopeText(store, 1), "SYSTEM");

@@ -3,30 +3,22 @@
 #include <string>
 #include <vector>
 
-#include "fakes/fake_clock.h"
 #include "fakes/fake_desktop.h"
-#include "fakes/fake_files.h"
-#include "fakes/fake_hook_library.h"
-#include "fakes/fake_messages.h"
+#include "fakes/macro_builder.h"
+#include "fakes/store_rig.h"
 #include "triggers/window_activation.h"
 
 namespace tavrin {
 namespace {
 
 TEST(WindowActivation, FrontProgramRunningProgramsAndTitleMacros) {
-    FakeFiles files;
-    FakeHookLibrary hooks;
-    FakeMessages messages;
-    FakeClock clock;
-    std::string current;
-    MacroStore store(files, hooks, messages, clock, "C:", current);
+    StoreRig rig;
+    MacroStore& store = rig.store;
+    FakeHookLibrary& hooks = rig.hooks;
     store.LoadMacroFile("C:\\K.ZYN");
     for (const char* text : {"NOTE", "calc", "PAD", "pad"}) {
-        MacroRecord r;
-        r.HotKey = kHotKeyWindowTitle;
-        r.ScopeName = text;
+        MacroRecord r = MakeMacro("", kHotKeyWindowTitle, kScopeGlobal, text);
         r.Active = std::string(text) != "pad";
-        r.IconFile = "MAIN";
         store.AppendMacro(r);
     }
     FakeDesktop desktop;

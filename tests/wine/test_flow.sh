@@ -2,7 +2,8 @@
 # wait for a window goes on when the test starts Notepad later; a wait for
 # typed text ends only on the right text; a pause resumes by the resume hot
 # key and ends by its Abort button; a macro deactivates another one, whose
-# hot key then does nothing, and the macro file says so.
+# hot key then does nothing, and the macro file says so. Where nothing may
+# happen, a later key whose effect must follow is waited for before checking.
 . "$HERE/lib.sh"
 fresh_program_dir src/app/QORVIL.EXE src/hooklib/ZYNHOOK.DLL tests/wine/store_probe.exe \
     tests/wine/window_tool.exe
@@ -15,6 +16,7 @@ add_macro "waiter" 30000 '<WAITWIN:001:Untitled - Notepad>waited'        # 6
 add_macro "typed" 30000 '<WAITTXTY:001:go>!'                             # 7
 add_macro "pauser" 159 'a<PAUSE>b'                                       # 8: Ctrl+Alt+P
 add_macro "off switch" 30000 '<MACDEACT:pauser>'                         # 9
+add_macro "after" 160 'z'                                                # 10: Ctrl+Alt+Q
 
 start_program
 wait_for_trace "hooks installed"
@@ -49,7 +51,10 @@ play "typed" 7
 sleep 1
 xdotool type --delay 100 "gp"
 xdotool key BackSpace
-sleep 1
+# A hot key while the macro waits only leaves its trace line, and the hook
+# library reports it after the keys typed before it.
+xdotool key ctrl+alt+q
+wait_for_trace "hotkey 160"
 tr -d '\r' <"$TRACE" | grep -q "played macro 7" && fail "a wrong text ended the wait"
 xdotool type --delay 100 "o"
 wait_for_trace "played macro 7"
@@ -81,6 +86,7 @@ run_probe store_probe.exe list "$zyn" | tr -d '\r' | grep -qx "8 pauser|159|0" \
 rm -f "$TRACE"
 focus_window "$notepad" "Untitled - Notepad"
 xdotool key ctrl+alt+p
-sleep 1.5
-tr -d '\r' <"$TRACE" | grep -q "hot key played" && fail "a deactivated macro ran"
-notepad_is "waited10 15 20 go!aba"
+xdotool key ctrl+alt+q
+wait_for_trace "hot key played macro 10"
+tr -d '\r' <"$TRACE" | grep -q "hot key played macro 8" && fail "a deactivated macro ran"
+notepad_is "waited10 15 20 go!abaz"
