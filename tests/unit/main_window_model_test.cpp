@@ -8,6 +8,7 @@
 #include "fakes/fake_profile.h"
 #include "playback_rig.h"
 #include "store/macro_record.h"
+#include "store/recent_files.h"
 
 namespace tavrin {
 namespace {
