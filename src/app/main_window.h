@@ -1,8 +1,9 @@
 #pragma once
 // MainWindow: the program's one permanent window. The frame holds the window
-// class, the layout and a table from messages to handlers; what a hook
-// message, a timer or a command does is the controller's, the list, the
-// menu and the tray icon are parts of their own.
+// class, the layout, a table from messages to handlers and one from command
+// ids to commands; what a hook message or a timer does is the controller's,
+// what the window itself decides is its model's, and the list, the menu and
+// the tray icon are parts of their own.
 #include <windows.h>
 
 #include <functional>

@@ -67,8 +67,9 @@ const CommandEntry kCommands[] = {
 }  // namespace
 
 void MainWindow::OnCommand(int id) {
-    // The commands that open a window of the frame's; a command in neither
-    // the model nor here is one of a later version.
+    // The commands that open a window of the frame's. A command in neither
+    // the model nor here is one of a later version, and says so: today the
+    // macro forms' Add, Copy, Scripting and Remove.
     struct FrameCommand {
         MainCommand command;
         void (MainWindow::*handler)();
