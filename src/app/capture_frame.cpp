@@ -2,7 +2,6 @@
 
 #include "app/trace.h"
 #include "platform/hook_protocol.h"
-#include "app/menu_ids.h"
 #include "ui/cap_complete_dialog.h"
 #include "ui/capture_defaults_dialog.h"
 #include "ui/capture_keys_dialog.h"
@@ -22,19 +21,15 @@ constexpr UINT kMsgEndFromTray = WM_APP + 18;
 
 }  // namespace
 
-CaptureFrame::CaptureFrame(AppContext& app, std::function<void()> showMain,
-                           std::function<void(int)> refresh, std::function<bool()> browsing,
-                           std::function<int()> selected,
-                           std::function<WindowId()> lastOther)
-    : app_(app),
-      showMain_(std::move(showMain)),
-      refresh_(std::move(refresh)),
-      browsing_(std::move(browsing)),
-      selected_(std::move(selected)),
-      lastOther_(std::move(lastOther)),
-      controller_({app.files, app.fileSystem, app.desktop, app.hooks, app.playbackUi,
-                   app.messages, app.clock},
-                  app.store, app.settings, *this, app.programFolder) {}
+CaptureFrame::CaptureFrame(const CapturePlatform& platform, MacroStore& store,
+                           Settings& settings, Profile& profile,
+                           const std::string& programFolder, CaptureFrameHost& host)
+    : platform_(platform),
+      store_(store),
+      settings_(settings),
+      profile_(profile),
+      host_(host),
+      controller_(platform, store, settings, *this, programFolder) {}
 
 void CaptureFrame::Create(HWND owner) {
     owner_ = owner;
@@ -43,44 +38,37 @@ void CaptureFrame::Create(HWND owner) {
     icon_.SetIcons(recording, recording);
 }
 
-bool CaptureFrame::OnCommand(int id) {
-    if (id == kMenuRecapture) {
-        Recapture();
-        return true;
-    }
-    if (id != kMenuCapture) return false;
-    if (CaptureDefaultsDialog(app_.settings).Create(owner_) == IDOK)
-        SaveSettings(app_.profile, app_.settings);
-    return true;
+void CaptureFrame::CaptureDefaults() {
+    if (CaptureDefaultsDialog(settings_).Create(owner_) == IDOK) SaveSettings(profile_, settings_);
 }
 
 void CaptureFrame::Recapture() {
-    const int n = selected_();
+    const int n = host_.SelectedMacro();
     const std::string refusal = controller_.RecaptureRefusal(n);
     if (!refusal.empty()) {
-        app_.messages.ShowMessage("Error", refusal);
+        platform_.messages.ShowMessage("Error", refusal);
         return;
     }
     MacroRecord record;
-    if (!app_.store.ReadMacro(n, record)) return;
-    CaptureKeysDialog dialog(n, record, app_.store.Table(), app_.settings,
+    if (!store_.ReadMacro(n, record)) return;
+    CaptureKeysDialog dialog(n, record, store_.Table(), settings_,
                              controller_.StopHotKey());
     if (dialog.Create(owner_) != IDOK || !controller_.StartCaptureOf(dialog.Request())) return;
-    refresh_(n);
+    host_.RefreshMacroList(n);
     // Out of the way of the capture: hidden in the hidden display mode. The
     // chosen window comes to the front; with none chosen, the last active
     // window of another program does when the program hides, and the
     // program minimises when it does not.
-    if (app_.settings.UseHide) ShowWindow(owner_, SW_HIDE);
+    if (settings_.UseHide) ShowWindow(owner_, SW_HIDE);
     WindowId target = 0;
     if (!dialog.WindowTitle().empty()) {
-        target = app_.desktop.FindExact(dialog.WindowTitle());
-    } else if (app_.settings.UseHide) {
-        target = lastOther_();
+        target = platform_.desktop.FindExact(dialog.WindowTitle());
+    } else if (settings_.UseHide) {
+        target = host_.LastActiveOtherWindow();
     } else {
         ShowWindow(owner_, SW_MINIMIZE);
     }
-    if (target != 0) app_.desktop.Activate(target);
+    if (target != 0) platform_.desktop.Activate(target);
     controller_.StartRecording();
 }
 
@@ -108,9 +96,9 @@ void CaptureFrame::ShowRecordingIcon(bool shown) {
 }
 
 void CaptureFrame::CaptureComplete(MacroRecord& record, const std::string& program) {
-    showMain_();
-    CapCompleteDialog(record, program, app_.store.Table(), app_.hooks, app_.messages,
-                      app_.settings.CaptureGlobal)
+    host_.ShowAfterCapture();
+    CapCompleteDialog(record, program, store_.Table(), platform_.hooks, platform_.messages,
+                      settings_.CaptureGlobal)
         .Create(owner_);
     Trace("capture complete: " + record.Nickname);
 }

@@ -4,48 +4,59 @@
 // "Capture Complete" dialog of a quick capture.
 #include <windows.h>
 
-#include <functional>
 #include <string>
 
-#include "app/app_context.h"
 #include "app/tray_icon.h"
 #include "control/capture_controller.h"
+#include "platform/profile.h"
+#include "store/macro_store.h"
+#include "store/settings.h"
 
 namespace tavrin {
 
+// What the main window does for the capture.
+class CaptureFrameHost {
+public:
+    virtual ~CaptureFrameHost() = default;
+    // Shows and raises the main window, which then stays through the next
+    // loss of focus.
+    virtual void ShowAfterCapture() = 0;
+    // Refills the list and selects macro n (0 keeps the selection).
+    virtual void RefreshMacroList(int n) = 0;
+    // The macro file is open in a Browse mode.
+    virtual bool Browsing() = 0;
+    // The macro selected in the list, 0 for none.
+    virtual int SelectedMacro() = 0;
+    // The last active window of another program.
+    virtual WindowId LastActiveOtherWindow() = 0;
+};
+
 class CaptureFrame : private CaptureHost {
 public:
-    // showMain shows and raises the main window; refresh refills its list
-    // and selects the macro it is given (0 keeps the selection);
-    // browsing tells whether the macro file is open in a browse mode;
-    // selected is the macro selected in the list, 0 for none; lastOther is
-    // the last active window of another program.
-    CaptureFrame(AppContext& app, std::function<void()> showMain,
-                 std::function<void(int)> refresh, std::function<bool()> browsing,
-                 std::function<int()> selected, std::function<WindowId()> lastOther);
+    CaptureFrame(const CapturePlatform& platform, MacroStore& store, Settings& settings,
+                 Profile& profile, const std::string& programFolder, CaptureFrameHost& host);
 
     void Create(HWND owner);
     CaptureController& Controller() { return controller_; }
-    // The menu commands of capture; true when id is one.
-    bool OnCommand(int id);
+    // "&Capture" of the options: the capture defaults, saved.
+    void CaptureDefaults();
+    // "Re&capture Macro" on the selected macro.
+    void Recapture();
     // Messages 0x403 and 0x404, and the recording icon's callback message.
     bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
 
 private:
-    bool Browsing() override { return browsing_(); }
+    bool Browsing() override { return host_.Browsing(); }
     void ShowRecordingIcon(bool shown) override;
     void CaptureComplete(MacroRecord& record, const std::string& program) override;
-    void ShowMainWindow() override { showMain_(); }
-    void RefreshMacroList(int n) override { refresh_(n); }
-    // "Re&capture Macro" on the selected macro.
-    void Recapture();
+    void ShowMainWindow() override { host_.ShowAfterCapture(); }
+    void RefreshMacroList(int n) override { host_.RefreshMacroList(n); }
 
-    AppContext& app_;
-    std::function<void()> showMain_;
-    std::function<void(int)> refresh_;
-    std::function<bool()> browsing_;
-    std::function<int()> selected_;
-    std::function<WindowId()> lastOther_;
+    CapturePlatform platform_;
+    MacroStore& store_;
+    Settings& settings_;
+    Profile& profile_;
+    CaptureFrameHost& host_;
     CaptureController controller_;
     TrayIcon icon_;
     HWND owner_ = nullptr;

@@ -33,20 +33,12 @@ ControllerPlatform PlatformOf(AppContext& app) {
 MainWindow::MainWindow(AppContext& app)
     : app_(app),
       controller_(PlatformOf(app), app.store, app.settings, *this),
+      model_({app.files, app.desktop, app.messages, app.profile, app.dialUp}, app.store,
+             app.settings, app.programFolder, *this),
       list_(app.store, app.settings, icons_),
-      capture_(
-          app,
-          [this] {
-              skipDeactivate_ = true;
-              ShowMainWindow();
-          },
-          [this](int n) {
-              RefreshMacroList();
-              if (n > 0) list_.SelectMacro(n);
-          },
-          [this] { return options_.browseMode || options_.browseAllMode; },
-          [this] { return list_.SelectedMacro(); },
-          [this] { return controller_.LastActiveOtherWindow(); }) {}
+      capture_({app.files, app.fileSystem, app.desktop, app.hooks, app.playbackUi, app.messages,
+                app.clock},
+               app.store, app.settings, app.profile, app.programFolder, *this) {}
 
 bool MainWindow::Create(HINSTANCE instance) {
     INITCOMMONCONTROLSEX controls{};
@@ -112,13 +104,13 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             LayoutMainWindow();
             return 0;
         case WM_PAINT:
-            if (options_.hideOnFirstPaint) {
-                options_.hideOnFirstPaint = false;
+            if (hideOnFirstPaint_) {
+                hideOnFirstPaint_ = false;
                 HideProgram();
             }
             break;
         case WM_ACTIVATEAPP:
-            if (!wParam) AppDeactivate();
+            if (!wParam) model_.AppDeactivated();
             break;
         case WM_SYSCOMMAND: {
             LRESULT result = 0;
@@ -142,7 +134,7 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_SETFOCUS:
             // On to the page shown; with the wizard buttons disabled the
             // window keeps it.
-            if (!wizardsPage_) {
+            if (!model_.WizardsPage()) {
                 SetFocus(list_.Handle());
             } else {
                 wizards_.Focus();
@@ -174,13 +166,7 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         case WM_CLOSE:
-            // A close that comes while the start still runs (a message box of
-            // the macro file's loading is open, say) waits for its end.
-            if (!started_) {
-                closeWhenStarted_ = true;
-                return 0;
-            }
-            FormClose();
+            if (model_.MayClose()) FormClose();
             return 0;
         case WM_DESTROY:
             PostQuitMessage(0);
@@ -216,29 +202,22 @@ bool MainWindow::OnHookMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void MainWindow::FormShow(const StartOptions& options, int startShowState) {
-    options_ = options;
-    started_ = true;
-    if (closeWhenStarted_) PostMessageA(hwnd_, WM_CLOSE, 0, 0);
+    hideOnFirstPaint_ = options.hideOnFirstPaint;
+    if (model_.Start(options)) PostMessageA(hwnd_, WM_CLOSE, 0, 0);
     controller_.OnCapsLock((GetKeyState(VK_CAPITAL) & 1) != 0);
-    menu_.Check(kMenuShowDate, app_.settings.ShowDate);
-    menu_.Check(kMenuDisableSaver, app_.settings.DisableScreenSaver);
-    menu_.Enable(kMenuHide, TrayOrHide());
     menu_.SetLastFiles(app_.settings.LastFile);
     tray_.Show(app_.settings.UseTray);
     if (tray_.Added()) Trace("tray icon shown: Tavrin 99");
-    ApplyBrowseMode();
     UpdateCaption();
     RefreshMacroList();
-    if (TrayOrHide()) return;
+    if (model_.TrayOrHide()) return;
     int show = SW_SHOW;
     if (startShowState == 6) show = SW_MINIMIZE;
     if (startShowState == 3) show = SW_MAXIMIZE;
     ShowWindow(hwnd_, show);
 }
 
-
 void MainWindow::FormClose() {
-    closing_ = true;
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
     if (GetWindowPlacement(hwnd_, &placement)) {
@@ -259,65 +238,14 @@ void MainWindow::FormClose() {
 
 bool MainWindow::OnSysCommand(WPARAM command, LRESULT& result) {
     switch (command & 0xFFF0) {
-        case SC_CLOSE:
-            if (!app_.settings.UseClose) return false;
-            if (TrayOrHide()) {
-                HideProgram();
-            } else {
-                ShowWindow(hwnd_, SW_MINIMIZE);
-            }
-            return true;
-        case SC_MINIMIZE:
-            if (!TrayOrHide()) return false;
-            HideProgram();
-            return true;
+        case SC_CLOSE: return model_.OnCloseBox();
+        case SC_MINIMIZE: return model_.OnMinimiseBox();
         case SC_SCREENSAVE:
             if (controller_.MayStartScreenSaver()) return false;
             result = -1;
             return true;
     }
     return false;
-}
-
-void MainWindow::OnCommand(int id) {
-    struct Command {
-        int id;
-        void (MainWindow::*handler)();
-    };
-    static const Command commands[] = {
-        {kMenuNewFile, &MainWindow::DoNew},
-        {kMenuOpenFile, &MainWindow::DoOpen},
-        {kMenuHide, &MainWindow::MenuHideClick},
-        {kMenuTerminate, &MainWindow::MenuTerminateClick},
-        {kMenuShowDate, &MainWindow::MenuShowDateClick},
-        {kMenuDisableSaver, &MainWindow::MenuDisableSaverClick},
-        {kMenuQuillets, &MainWindow::MenuQuilletsClick},
-        {kMenuSettings, &MainWindow::MenuSettingsClick},
-        {kMenuAppearance, &MainWindow::MenuAppearanceClick},
-        {kMenuKeyHooks, &MainWindow::MenuKeyHooksClick},
-        {kMenuMouseHooks, &MainWindow::MenuMouseHooksClick},
-        {kMenuActivate, &MainWindow::MenuActivateClick},
-        {kMenuOnDesktop, &MainWindow::MenuOnDesktopClick},
-        {kMenuQuickInfo, &MainWindow::MenuQuickInfoClick},
-        {kMenuSort, &MainWindow::MenuSortClick},
-        {kMenuContents, &MainWindow::DoHelp},
-        {kMenuTutorial, &MainWindow::MenuTutorialClick},
-        {kMenuMouseLocator, &MainWindow::MenuMouseLocClick},
-        {kMenuAbout, &MainWindow::MenuAboutClick},
-        {kTrayOpen, &MainWindow::TrayOpenClick},
-        {kTrayHelp, &MainWindow::DoHelp},
-        {kTrayTerminate, &MainWindow::TrayTerminateClick},
-        {kMenuRemap, &MainWindow::MenuRemapClick},
-        {kMenuRename, &MainWindow::MenuRenameClick},
-        {kMenuModifyDirectly, &MainWindow::MenuModifyDirectlyClick},
-    };
-    for (const Command& c : commands) {
-        if (c.id == id) return (this->*c.handler)();
-    }
-    if (capture_.OnCommand(id)) return;
-    if (id >= kMenuLastFile1 && id < kMenuLastFile1 + 5) return MenuLastFileClick(id - kMenuLastFile1);
-    if (id >= kMenuWizard1 && id < kMenuWizard1 + 27) return StartQuickWizard(id - kMenuWizard1 + 1);
-    NotBuiltYet(id);
 }
 
 void MainWindow::OnTimer(UINT_PTR id) {
@@ -332,21 +260,6 @@ void MainWindow::OnTrayIcon(LPARAM mouseMessage) {
     if (mouseMessage == WM_RBUTTONUP) ShowTrayMenu();
 }
 
-// The program hides itself in the tray or hidden display mode whenever the
-// user clicks elsewhere, unless something of ours is still open: a pause, a
-// popup menu of macros, or a dialog or message box, which disables the
-// main window while it is open. Once after a capture it stays, so the user
-// sees the end of the capture.
-void MainWindow::AppDeactivate() {
-    if (skipDeactivate_) {
-        skipDeactivate_ = false;
-        return;
-    }
-    if (closing_ || terminating_ || !TrayOrHide()) return;
-    if (controller_.PauseOrMenuOpen() || !IsWindowEnabled(hwnd_)) return;
-    HideProgram();
-}
-
 void MainWindow::HideProgram() {
     if (IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
     ShowWindow(hwnd_, SW_HIDE);
@@ -359,11 +272,16 @@ void MainWindow::ShowMainWindow() {
 
 // Left click on the tray icon, or a second start without a nickname.
 void MainWindow::SysTrayOpen() {
-    if (!TrayOrHide()) {
+    if (!model_.TrayOrHide()) {
         app_.desktop.Activate(ToId(hwnd_));
         return;
     }
     controller_.ActivateMe();
+}
+
+void MainWindow::ShowAfterCapture() {
+    model_.KeepThroughNextDeactivation();
+    ShowMainWindow();
 }
 
 void MainWindow::Trace(const std::string& line) { tavrin::Trace(line); }

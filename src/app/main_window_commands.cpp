@@ -1,65 +1,110 @@
-// The main window's caption, its list and the commands of the options and
-// tools menus.
+// The main window's caption and its one table of commands: the menu items,
+// the speed buttons and the lettered buttons carry the menu's ids, and the
+// table turns an id into the model's command. The model runs most of them;
+// the rest, which open windows of their own, are the frame's.
 #include "app/main_window.h"
 
+#include "app/main_window_res.h"
 #include "app/menu_ids.h"
-#include "forms/macro_commands.h"
 #include "forms/main_caption.h"
 
 namespace tavrin {
 
-void MainWindow::UpdateCaption() {
-    CaptionState state;
-    state.currentFile = app_.settings.CurrentFile;
-    state.showDate = app_.settings.ShowDate;
-    if (state.showDate) {
-        char date[64] = "", time[64] = "";
-        GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, date, sizeof date);
-        GetTimeFormatA(LOCALE_USER_DEFAULT, 0, nullptr, nullptr, time, sizeof time);
-        state.date = date;
-        state.time = time;
-    }
-    state.browseMode = options_.browseMode;
-    state.browseAllMode = options_.browseAllMode;
-    SetWindowTextA(hwnd_, MainCaption(state).c_str());
-}
+namespace {
 
-void MainWindow::RefreshMacroList() {
-    list_.Fill();
-    SetRowCommands();
-    menuTrays_.Rebuild(app_.store);
-}
+struct CommandEntry {
+    int id;     // the first menu id
+    int count;  // of a run of ids, the recent files and the wizards
+    MainCommand command;
+};
 
-MacroCommandState MainWindow::CommandState() const {
-    const int n = list_.SelectedMacro();
-    MacroCommandInput in;
-    in.hasMacro = n > 0;
-    if (n > 0) {
-        in.hotKey = app_.store.Table().HotKeyOf(n);
-        in.scope = app_.store.Table().ScopeOf(n);
-        in.active = app_.store.Table().ActiveOf(n) != 0;
-    }
-    in.browseMode = options_.browseMode;
-    in.browseAllMode = options_.browseAllMode;
-    in.wizardsPage = wizardsPage_;
-    return MacroCommands(in);
-}
+const CommandEntry kCommands[] = {
+    {kMenuNewFile, 1, MainCommand::NewFile},
+    {kMenuOpenFile, 1, MainCommand::OpenFile},
+    {kMenuOutputInfo, 1, MainCommand::OutputInfo},
+    {kMenuPrintList, 1, MainCommand::PrintList},
+    {kMenuPrinterFont, 1, MainCommand::PrinterFont},
+    {kMenuPrinterSetup, 1, MainCommand::PrinterSetup},
+    {kMenuLastFile1, 5, MainCommand::RecentFile},
+    {kMenuHide, 1, MainCommand::Hide},
+    {kMenuTerminate, 1, MainCommand::Terminate},
+    {kMenuShowDate, 1, MainCommand::ShowDate},
+    {kMenuDisableSaver, 1, MainCommand::DisableSaver},
+    {kMenuAlarm, 1, MainCommand::Alarm},
+    {kMenuTimerInterval, 1, MainCommand::TimerInterval},
+    {kMenuKeyHooks, 1, MainCommand::KeyHooks},
+    {kMenuMouseHooks, 1, MainCommand::MouseHooks},
+    {kMenuQuillets, 1, MainCommand::Quillets},
+    {kMenuAppearance, 1, MainCommand::Appearance},
+    {kMenuNetwork, 1, MainCommand::Network},
+    {kMenuCapture, 1, MainCommand::Capture},
+    {kMenuSettings, 1, MainCommand::Settings},
+    {kMenuMouseLocator, 1, MainCommand::MouseLocator},
+    {kMenuRemap, 1, MainCommand::Remap},
+    {kMenuAddMacro, 1, MainCommand::AddMacro},
+    {kMenuCopyMacro, 1, MainCommand::CopyMacro},
+    {kMenuScripting, 1, MainCommand::Scripting},
+    {kMenuModifyDirectly, 1, MainCommand::ModifyDirectly},
+    {kMenuRecapture, 1, MainCommand::Recapture},
+    {kMenuRename, 1, MainCommand::Rename},
+    {kMenuActivate, 1, MainCommand::Activate},
+    {kMenuRemove, 1, MainCommand::Remove},
+    {kMenuOnDesktop, 1, MainCommand::OnDesktop},
+    {kMenuQuickInfo, 1, MainCommand::QuickInfo},
+    {kMenuImport, 1, MainCommand::Import},
+    {kMenuExport, 1, MainCommand::Export},
+    {kMenuSort, 1, MainCommand::Sort},
+    {kMenuContents, 1, MainCommand::Contents},
+    {kMenuTutorial, 1, MainCommand::Tutorial},
+    {kMenuFirstTime, 1, MainCommand::FirstTime},
+    {kMenuAbout, 1, MainCommand::About},
+    {kMenuWizard1, 27, MainCommand::QuickWizard},
+    {kTrayOpen, 1, MainCommand::TrayOpen},
+    {kTrayHelp, 1, MainCommand::TrayHelp},
+    {kTrayTerminate, 1, MainCommand::TrayTerminate},
+};
 
-void MainWindow::SetRowCommands() {
-    struct Binding {
-        MacroCommand command;
-        int id;
+}  // namespace
+
+void MainWindow::OnCommand(int id) {
+    // The commands that open a window of the frame's. A command in neither
+    // the model nor here is one of a later version, and says so: today the
+    // macro forms' Add, Copy, Scripting and Remove.
+    struct FrameCommand {
+        MainCommand command;
+        void (MainWindow::*handler)();
     };
-    static const Binding bindings[] = {
-        {MacroCommand::Add, kMenuAddMacro},        {MacroCommand::Copy, kMenuCopyMacro},
-        {MacroCommand::Scripting, kMenuScripting}, {MacroCommand::ModifyDirectly, kMenuModifyDirectly},
-        {MacroCommand::Recapture, kMenuRecapture}, {MacroCommand::Rename, kMenuRename},
-        {MacroCommand::Activate, kMenuActivate},   {MacroCommand::Remove, kMenuRemove},
-        {MacroCommand::OnDesktop, kMenuOnDesktop}, {MacroCommand::QuickInfo, kMenuQuickInfo},
-        {MacroCommand::Import, kMenuImport},       {MacroCommand::Export, kMenuExport},
-        {MacroCommand::Sort, kMenuSort},           {MacroCommand::Appearance, kMenuAppearance},
+    static const FrameCommand frameCommands[] = {
+        {MainCommand::Quillets, &MainWindow::MenuQuilletsClick},
+        {MainCommand::Settings, &MainWindow::MenuSettingsClick},
+        {MainCommand::Appearance, &MainWindow::MenuAppearanceClick},
+        {MainCommand::KeyHooks, &MainWindow::MenuKeyHooksClick},
+        {MainCommand::MouseHooks, &MainWindow::MenuMouseHooksClick},
+        {MainCommand::Activate, &MainWindow::MenuActivateClick},
+        {MainCommand::OnDesktop, &MainWindow::MenuOnDesktopClick},
+        {MainCommand::QuickInfo, &MainWindow::MenuQuickInfoClick},
+        {MainCommand::Sort, &MainWindow::MenuSortClick},
+        {MainCommand::Tutorial, &MainWindow::MenuTutorialClick},
+        {MainCommand::TrayOpen, &MainWindow::TrayOpenClick},
+        {MainCommand::Remap, &MainWindow::MenuRemapClick},
+        {MainCommand::Rename, &MainWindow::MenuRenameClick},
+        {MainCommand::ModifyDirectly, &MainWindow::MenuModifyDirectlyClick},
+        {MainCommand::Capture, &MainWindow::CaptureDefaultsClick},
+        {MainCommand::Recapture, &MainWindow::RecaptureClick},
     };
-    const MacroCommandState st = CommandState();
+    for (const CommandEntry& e : kCommands) {
+        if (id < e.id || id >= e.id + e.count) continue;
+        if (model_.Run(e.command, id - e.id)) return;
+        for (const FrameCommand& f : frameCommands) {
+            if (f.command == e.command) return (this->*f.handler)();
+        }
+        break;
+    }
+    NotBuiltYet(id);
+}
+
+void MainWindow::ApplyCommands() {
+    const MacroCommandState st = model_.MacroState();
     // Captions first: a new caption enables its menu item.
     menu_.SetCaption(kMenuActivate, st.activateCaption);
     menu_.SetCaption(kMenuModifyDirectly, st.modifyCaption);
@@ -67,12 +112,15 @@ void MainWindow::SetRowCommands() {
     panel_.SetCaption(kMenuModifyDirectly, st.modifyCaption);
     speed_.SetHint(kMenuActivate, st.activateHint);
     speed_.SetHint(kMenuModifyDirectly, st.modifyHint);
-    for (const Binding& b : bindings) {
-        const bool on = st.Enabled(b.command);
-        menu_.Enable(b.id, on);
-        speed_.Enable(b.id, on);
-        panel_.Enable(b.id, on);
+    for (const CommandEntry& e : kCommands) {
+        const bool on = model_.Enabled(e.command);
+        for (int k = 0; k < e.count; ++k) menu_.Enable(e.id + k, on);
+        speed_.Enable(e.id, model_.ButtonEnabled(e.command));
+        panel_.Enable(e.id, on);
     }
+    menu_.Check(kMenuShowDate, model_.Checked(MainCommand::ShowDate));
+    menu_.Check(kMenuDisableSaver, model_.Checked(MainCommand::DisableSaver));
+    wizards_.Enable(model_.Enabled(MainCommand::QuickWizard));
 }
 
 // A menu command whose window comes with a later version: the user is told
@@ -85,22 +133,36 @@ void MainWindow::NotBuiltYet(int id) {
                                                "Tavrin 99.");
 }
 
-void MainWindow::MenuHideClick() {
-    if (TrayOrHide()) HideProgram();
+void MainWindow::UpdateCaption() {
+    CaptionState state;
+    state.currentFile = app_.settings.CurrentFile;
+    state.showDate = app_.settings.ShowDate;
+    if (state.showDate) {
+        char date[64] = "", time[64] = "";
+        GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, date, sizeof date);
+        GetTimeFormatA(LOCALE_USER_DEFAULT, 0, nullptr, nullptr, time, sizeof time);
+        state.date = date;
+        state.time = time;
+    }
+    state.browseMode = model_.BrowseMode();
+    state.browseAllMode = model_.BrowseAllMode();
+    SetWindowTextA(hwnd_, MainCaption(state).c_str());
 }
 
-void MainWindow::MenuShowDateClick() {
-    app_.settings.ShowDate = !app_.settings.ShowDate;
-    menu_.Check(kMenuShowDate, app_.settings.ShowDate);
+void MainWindow::RefreshMacroList() {
+    list_.Fill();
+    ApplyCommands();
+    menuTrays_.Rebuild(app_.store);
+}
+
+void MainWindow::RefreshMacroList(int n) {
+    RefreshMacroList();
+    if (n > 0) list_.SelectMacro(n);
+}
+
+void MainWindow::ShowDateToggled() {
     UpdateCaption();
     controller_.Reschedule();
-    SaveSettings(app_.profile, app_.settings);
-}
-
-void MainWindow::MenuDisableSaverClick() {
-    app_.settings.DisableScreenSaver = !app_.settings.DisableScreenSaver;
-    menu_.Check(kMenuDisableSaver, app_.settings.DisableScreenSaver);
-    SaveSettings(app_.profile, app_.settings);
 }
 
 void MainWindow::MenuActivateClick() {

@@ -1,6 +1,5 @@
 // The main window's own macro commands: Quick Info, placing a macro on the
-// desktop, the sort order, the column widths, the Quick Wizards and the
-// launchers of the help file, the tutorial and the mouse locator.
+// desktop, the sort order, the column widths and the tutorial's notice.
 #include "app/main_window.h"
 
 #include <commctrl.h>
@@ -10,8 +9,6 @@
 #include "app/screen_dpi.h"
 #include "forms/desktop_link.h"
 #include "forms/macro_sort.h"
-#include "forms/quick_wizard_buttons.h"
-#include "playback/network_commands.h"
 #include "ui/quick_info_dialog.h"
 #include "ui/sort_order_dialog.h"
 #include "ui/tutorial_notice_dialog.h"
@@ -19,7 +16,7 @@
 namespace tavrin {
 
 void MainWindow::ShowQuickInfo(int n) {
-    if (n <= 0 || options_.browseAllMode) return;
+    if (n <= 0 || model_.BrowseAllMode()) return;
     MacroRecord record;
     if (!app_.store.ReadMacro(n, record)) return;
     const std::string& icon = app_.store.IconOf(n);
@@ -62,12 +59,12 @@ void MainWindow::MenuSortClick() {
     SaveSettings(app_.profile, app_.settings);
     list_.Fill();
     list_.SelectMacro(selected);
-    SetRowCommands();
+    ApplyCommands();
 }
 
 // A right click on "Activation", "Nickname" or "Scope" sorts by it first.
 void MainWindow::TitleSortClick(const std::string& title) {
-    if (!app_.settings.SortHeader || options_.browseAllMode) return;
+    if (!app_.settings.SortHeader || model_.BrowseAllMode()) return;
     const std::string primary = PrimarySortForTitle(title);
     if (primary.empty() || (!app_.settings.PrimarySort.empty() &&
                             app_.settings.PrimarySort[0] == primary[0]))
@@ -76,7 +73,7 @@ void MainWindow::TitleSortClick(const std::string& title) {
     app_.settings.PrimarySort = primary;
     list_.Fill();
     list_.SelectMacro(selected);
-    SetRowCommands();
+    ApplyCommands();
     SaveSettings(app_.profile, app_.settings);
     Trace("sorted " + primary);
 }
@@ -94,64 +91,12 @@ void MainWindow::ColumnsSized() {
 // Only where the scripting editor may open: not in the Browse modes, not
 // for popup menus and system macros.
 void MainWindow::RowDoubleClick(int n) {
-    if (n <= 0 || !CommandState().Enabled(MacroCommand::Scripting)) return;
+    if (n <= 0 || !model_.MacroState().Enabled(MacroCommand::Scripting)) return;
     OnCommand(kMenuScripting);
 }
 
-void MainWindow::StartQuickWizard(int n) {
-    if (n == kDialUpWizard && !app_.dialUp.Available()) {
-        app_.messages.ShowMessage("Warning", kDialUpMissing);
-        return;
-    }
-    const std::string refusal = QuickWizardRefusal(app_.store.MacroCount());
-    if (!refusal.empty()) {
-        app_.messages.ShowMessage("Error", refusal);
-        return;
-    }
-    app_.messages.ShowMessage("Tavrin 99", "The Quick Wizard \"" + QuickWizardName(n) +
-                                               "\" is not available in this version of "
-                                               "Tavrin 99.");
-}
-
-void MainWindow::OpenProgramFile(const std::string& name, const std::string& parameters,
-                               const std::string& missingText) {
-    const std::string path = app_.programFolder + "\\" + name;
-    if (!app_.files.Exists(path)) {
-        app_.messages.ShowMessage("Error", missingText);
-        return;
-    }
-    if (app_.desktop.Open(path, parameters) <= 32)
-        app_.messages.ShowMessage("Error", "\"" + path + "\" could not be opened.");
-}
-
-void MainWindow::DoHelp() {
-    OpenProgramFile("KORRINDA.HLP", "",
-                    "The help file KORRINDA.HLP could not be located.  Please make sure that it "
-                    "was installed.");
-}
-
 void MainWindow::MenuTutorialClick() {
-    if (TutorialNoticeDialog().Create(hwnd_) != IDOK) return;
-    OpenProgramFile("ZYTUT.PDF", "",
-                    "The Tutorial / User Manual could not be located.  Please make sure that it "
-                    "was installed.");
-}
-
-void MainWindow::MenuMouseLocClick() {
-    OpenProgramFile("CURSFIND.EXE", "JQV",
-                    "The Mouse Locator CURSFIND.EXE could not be located.  Please make sure that "
-                    "it was installed.");
-}
-
-void MainWindow::MenuAboutClick() {
-    app_.messages.ShowMessage("About Tavrin 99",
-                              "Tavrin 99\n\nMacros started by hot keys, Quillets, schedules, "
-                              "windows, menus and desktop links.");
-}
-
-void MainWindow::TrayTerminateClick() {
-    terminating_ = true;
-    SendMessageA(hwnd_, WM_CLOSE, 0, 0);
+    if (TutorialNoticeDialog().Create(hwnd_) == IDOK) model_.OpenTutorial();
 }
 
 }  // namespace tavrin

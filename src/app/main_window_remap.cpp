@@ -8,7 +8,7 @@ namespace tavrin {
 
 void MainWindow::MenuRemapClick() {
     RemapForm form(app_.remapper.Tables());
-    if (RemapDialog(form, options_.browseMode || options_.browseAllMode).Create(hwnd_) != IDOK ||
+    if (RemapDialog(form, model_.Browsing()).Create(hwnd_) != IDOK ||
         !form.Changed())
         return;
     const bool hooked = app_.remapper.HookInstalled();

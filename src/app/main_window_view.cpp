@@ -1,6 +1,6 @@
 // The main window's controls: the two pages, the speed buttons or the
 // lettered buttons, the macro list and the Quick Wizard buttons; their
-// layout, the Browse modes and the menus of the list and the tray icon.
+// layout and the menus of the list and the tray icon.
 #include "app/main_window.h"
 
 #include <commctrl.h>
@@ -37,7 +37,7 @@ void MainWindow::CreateControls() {
     // The page control lies under the controls of its pages.
     SetWindowPos(pages_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
-    list_.onSelectionChanged = [this] { SetRowCommands(); };
+    list_.onSelectionChanged = [this] { ApplyCommands(); };
     list_.onTitleRightClick = [this](const std::string& title) { TitleSortClick(title); };
     list_.onRowRightClick = [this](int n) { ShowQuickInfo(n); };
     list_.onRowDoubleClick = [this](int n) { RowDoubleClick(n); };
@@ -54,21 +54,21 @@ void MainWindow::ApplyAppearance() {
 // "M&acros" shows the list with the speed or the lettered buttons, "&Quick
 // Wizards" the wizard buttons; the macro commands rest meanwhile.
 void MainWindow::ShowChosenPage() {
-    wizardsPage_ = TabCtrl_GetCurSel(pages_) == 1;
-    const bool macros = !wizardsPage_;
+    model_.ShowPage(TabCtrl_GetCurSel(pages_) == 1);
+    const bool macros = !model_.WizardsPage();
     ShowWindow(list_.Handle(), macros ? SW_SHOW : SW_HIDE);
     speed_.Show(macros && app_.settings.UseSpeed);
     panel_.Show(macros && !app_.settings.UseSpeed);
-    wizards_.Show(wizardsPage_);
+    wizards_.Show(!macros);
     if (IsWindowVisible(hwnd_)) FocusPage();
     LayoutMainWindow();
-    SetRowCommands();
+    ApplyCommands();
 }
 
 // The keys go to the page shown, never to a control hidden with the other:
 // to the list, where typing searches it, or to the first wizard button.
 void MainWindow::FocusPage() {
-    if (!wizardsPage_) {
+    if (!model_.WizardsPage()) {
         SetFocus(list_.Handle());
     } else if (!wizards_.Focus()) {
         SetFocus(hwnd_);
@@ -76,7 +76,7 @@ void MainWindow::FocusPage() {
 }
 
 void MainWindow::LayoutMainWindow() {
-    if (closing_ || pages_ == nullptr) return;
+    if (model_.Closing() || pages_ == nullptr) return;
     const int dpi = ScreenDpi();
     const auto px = [dpi](int v) { return MulDiv(v, dpi, 96); };
     RECT client;
@@ -105,28 +105,6 @@ void MainWindow::LayoutMainWindow() {
     }
     list_.Move(left + px(l.list.left), listTop, px(l.list.width), std::max(listHeight, 0));
     wizards_.Move(left + px(4), top + px(4), width - px(8));
-}
-
-// Browse Mode leaves the macro file as it is: every command that would
-// change it rests, and Browse All Mode rests opening, printing and the
-// preferences too. The macro commands follow SetRowCommands.
-void MainWindow::ApplyBrowseMode() {
-    static const int browse[] = {kMenuNewFile, kMenuNetwork, kMenuRemap,      kMenuQuillets,
-                                 kMenuCapture, kMenuDisableSaver, kMenuPrintList};
-    static const int browseAll[] = {kMenuOpenFile,  kMenuPrinterSetup, kMenuPrinterFont,
-                                    kMenuOutputInfo, kMenuHide,        kMenuShowDate,
-                                    kMenuAlarm,      kMenuTimerInterval, kMenuSettings};
-    if (!options_.browseMode && !options_.browseAllMode) return;
-    for (int id : browse) {
-        menu_.Enable(id, false);
-        speed_.Enable(id, false);
-    }
-    speed_.Enable(kMenuOpenFile, false);
-    for (int n = 0; n < 27; ++n) menu_.Enable(kMenuWizard1 + n, false);
-    wizards_.Enable(false);
-    if (!options_.browseAllMode) return;
-    for (int id : browseAll) menu_.Enable(id, false);
-    for (int k = 0; k < 5; ++k) menu_.Enable(kMenuLastFile1 + k, false);
 }
 
 // The list's own menu: the "&Macros" commands, from the keyboard's menu key

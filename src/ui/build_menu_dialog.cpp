@@ -1,9 +1,9 @@
 #include "ui/build_menu_dialog.h"
 
-#include <commdlg.h>
 #include <windowsx.h>
 
 #include "ui/build_menu_dialog_res.h"
+#include "ui/file_dialog.h"
 
 namespace tavrin {
 
@@ -105,18 +105,14 @@ bool BuildMenuDialog::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void BuildMenuDialog::LoadIcon() {
-    char path[MAX_PATH] = "";
-    OPENFILENAMEA ofn{};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = Handle();
-    ofn.lpstrFilter = "Icons (*.ICO)\0*.ICO\0All Files (*.*)\0*.*\0";
-    ofn.lpstrFile = path;
-    ofn.nMaxFile = MAX_PATH;
-    ofn.lpstrInitialDir = iconsFolder_.c_str();
-    ofn.lpstrTitle = "Load in Icon";
-    ofn.Flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR;
-    if (!GetOpenFileNameA(&ofn)) return;
-    const TakenIcon taken = TakeMenuIcon(path, iconsFolder_, files_, fileSystem_);
+    FileDialogRequest request;
+    request.filter = "Icons (*.ICO)\0*.ICO\0All Files (*.*)\0*.*\0";
+    request.title = "Load in Icon";
+    request.initialFolder = iconsFolder_.c_str();
+    request.keepFolder = true;
+    const std::string chosen = ChooseFileName(Handle(), request);
+    if (chosen.empty()) return;
+    const TakenIcon taken = TakeMenuIcon(chosen, iconsFolder_, files_, fileSystem_);
     if (!taken.failure.ok)
         MessageBoxA(Handle(), taken.failure.message.c_str(), taken.failure.title.c_str(),
                     MB_OK | MB_ICONERROR);
