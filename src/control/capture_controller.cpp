@@ -1,10 +1,10 @@
 #include "control/capture_controller.h"
 
+#include "base/day_number.h"
 #include "language/tag_writer.h"
-#include "store/day_number.h"
+#include "store/hot_key_codes.h"
+#include "store/hot_key_flags.h"
 #include "triggers/front_program.h"
-#include "triggers/hot_key_codes.h"
-#include "triggers/hot_key_flags.h"
 
 namespace tavrin {
 namespace {

@@ -4,7 +4,7 @@
 // buttons; stays on top, and closes with the chosen member or none.
 #include <vector>
 
-#include "platform/menu_window.h"
+#include "triggers/menu_window.h"
 #include "ui/modal_dialog.h"
 
 namespace tavrin {

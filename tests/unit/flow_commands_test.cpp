@@ -5,7 +5,7 @@
 
 #include "playback/pause_placement.h"
 #include "playback_rig.h"
-#include "triggers/hot_key_codes.h"
+#include "store/hot_key_codes.h"
 
 namespace tavrin {
 namespace {

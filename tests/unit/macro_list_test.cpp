@@ -13,7 +13,6 @@
 #include "forms/fit_text.h"
 #include "forms/grid_search.h"
 #include "forms/macro_commands.h"
-#include "forms/macro_list.h"
 #include "forms/macro_sort.h"
 #include "forms/main_layout.h"
 #include "forms/quick_info_form.h"
@@ -21,8 +20,9 @@
 #include "forms/sort_order_form.h"
 #include "language/ansi_text.h"
 #include "startup/command_line.h"
+#include "store/hot_key_codes.h"
 #include "store/macro_store.h"
-#include "triggers/hot_key_codes.h"
+#include "triggers/activation_text.h"
 #include "triggers/run_by_nickname.h"
 #include "triggers/schedule.h"
 

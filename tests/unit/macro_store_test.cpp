@@ -4,15 +4,15 @@
 #include <string>
 #include <vector>
 
+#include "base/bytes.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_files.h"
 #include "fakes/fake_hook_library.h"
 #include "fakes/fake_messages.h"
 #include "store/activate_toggle.h"
-#include "store/bytes.h"
+#include "store/hot_key_flags.h"
 #include "store/macro_store.h"
 #include "store/recent_files.h"
-#include "triggers/hot_key_flags.h"
 
 namespace tavrin {
 namespace {

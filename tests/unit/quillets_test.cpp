@@ -5,7 +5,7 @@
 
 #include "fakes/fake_hot_key_host.h"
 #include "playback_rig.h"
-#include "triggers/hot_key_flags.h"
+#include "store/hot_key_flags.h"
 #include "triggers/quillets.h"
 
 namespace tavrin {
