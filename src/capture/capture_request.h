@@ -1,8 +1,10 @@
 #pragma once
-// What the "Capture Macro" dialog asks a capture to record.
+// What the "Capture Macro" dialog asks a capture to record, and the
+// capture options the settings hold.
 #include <string>
 
 #include "capture/capture_setup.h"
+#include "store/settings.h"
 
 namespace tavrin {
 
@@ -14,5 +16,8 @@ struct CaptureRequest {
     int speed = 1;              // the speed tag written when the time is captured
     bool programScope = false;  // the macro becomes specific to the program in front at the end
 };
+
+// The options of the "Capture" section of the settings.
+CaptureOptions CaptureOptionsOf(const Settings& s);
 
 }  // namespace tavrin

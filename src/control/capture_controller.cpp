@@ -21,20 +21,6 @@ int CaptureSystemMacro(const MacroTable& t) {
 
 }  // namespace
 
-CaptureOptions CaptureOptionsOf(const Settings& s) {
-    CaptureOptions o;
-    o.keys = s.CaptureKeys;
-    o.mouse = s.CaptureMouse;
-    o.clicksOnly = s.CaptureClicksOnly;
-    o.relative = s.CaptureRelativeToScreen == 2   ? CaptureRelative::Window
-                 : s.CaptureRelativeToScreen == 3 ? CaptureRelative::LastPosition
-                                                  : CaptureRelative::Screen;
-    o.time = s.CaptureTime;
-    o.windowSize = s.CaptureMouse && o.relative == CaptureRelative::Window && s.CaptureWindowSize;
-    o.doubleAlt = s.CaptureDoubleAlt;
-    return o;
-}
-
 CaptureController::CaptureController(const CapturePlatform& platform, MacroStore& store,
                                      Settings& settings, CaptureHost& host,
                                      std::string programFolder)

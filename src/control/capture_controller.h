@@ -116,7 +116,4 @@ private:
     std::string frontProgram_;  // in front when the capture began
 };
 
-// The options of the "Capture" section of the settings.
-CaptureOptions CaptureOptionsOf(const Settings& s);
-
 }  // namespace tavrin
