@@ -11,7 +11,7 @@ FUZZ_SECONDS ?= 10
 configure = test -f $(BUILD)/$(1)/CMakeCache.txt || \
 	cmake -S . -B $(BUILD)/$(1) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(2) >/dev/null
 
-.PHONY: setup native unit win64 win32 fuzz-build fuzz-seeds fuzz screens wine test run bench dist clean
+.PHONY: setup layers native unit win64 win32 fuzz-build fuzz-seeds fuzz screens wine test run bench dist clean
 
 setup:
 	@./scripts/setup.sh
@@ -20,7 +20,11 @@ native: setup
 	$(call configure,native,)
 	cmake --build $(BUILD)/native -j $(JOBS) -- --no-print-directory
 
-unit: native
+# Every #include "folder/..." of src/ runs down the layers.
+layers:
+	@scripts/check_layers.sh
+
+unit: layers native
 	ctest --test-dir $(BUILD)/native --output-on-failure --timeout 120
 
 win64: setup

@@ -10,10 +10,10 @@
 #include "fakes/fake_hook_library.h"
 #include "fakes/fake_messages.h"
 #include "forms/grid_search.h"
-#include "forms/macro_list.h"
 #include "forms/macro_sort.h"
 #include "language/ansi_text.h"
 #include "store/macro_store.h"
+#include "triggers/activation_text.h"
 
 using namespace tavrin;
 

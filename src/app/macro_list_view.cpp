@@ -7,9 +7,9 @@
 #include "app/main_window_res.h"
 #include "app/screen_dpi.h"
 #include "forms/fit_text.h"
-#include "forms/macro_list.h"
 #include "forms/macro_sort.h"
 #include "language/ansi_text.h"
+#include "triggers/activation_text.h"
 
 namespace tavrin {
 

@@ -3,7 +3,7 @@
 #include "app/main_window.h"
 
 #include "app/menu_ids.h"
-#include "triggers/hot_key_flags.h"
+#include "store/hot_key_flags.h"
 #include "ui/build_menu_dialog.h"
 
 namespace tavrin {

@@ -4,7 +4,7 @@
 
 #include "app/kernel_objects.h"
 #include "app/menu_ids.h"
-#include "triggers/hot_key_flags.h"
+#include "store/hot_key_flags.h"
 #include "ui/system_keys_dialog.h"
 
 namespace tavrin {

@@ -1,7 +1,7 @@
 #include "capture/capture_setup.h"
 
 #include "language/tag_table.h"
-#include "triggers/hot_key_codes.h"
+#include "store/hot_key_codes.h"
 
 namespace tavrin {
 namespace {

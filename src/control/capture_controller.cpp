@@ -1,10 +1,10 @@
 #include "control/capture_controller.h"
 
+#include "base/day_number.h"
 #include "language/tag_writer.h"
-#include "store/day_number.h"
+#include "store/hot_key_codes.h"
+#include "store/hot_key_flags.h"
 #include "triggers/front_program.h"
-#include "triggers/hot_key_codes.h"
-#include "triggers/hot_key_flags.h"
 
 namespace tavrin {
 namespace {
@@ -20,20 +20,6 @@ int CaptureSystemMacro(const MacroTable& t) {
 }
 
 }  // namespace
-
-CaptureOptions CaptureOptionsOf(const Settings& s) {
-    CaptureOptions o;
-    o.keys = s.CaptureKeys;
-    o.mouse = s.CaptureMouse;
-    o.clicksOnly = s.CaptureClicksOnly;
-    o.relative = s.CaptureRelativeToScreen == 2   ? CaptureRelative::Window
-                 : s.CaptureRelativeToScreen == 3 ? CaptureRelative::LastPosition
-                                                  : CaptureRelative::Screen;
-    o.time = s.CaptureTime;
-    o.windowSize = s.CaptureMouse && o.relative == CaptureRelative::Window && s.CaptureWindowSize;
-    o.doubleAlt = s.CaptureDoubleAlt;
-    return o;
-}
 
 CaptureController::CaptureController(const CapturePlatform& platform, MacroStore& store,
                                      Settings& settings, CaptureHost& host,

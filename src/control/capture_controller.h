@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "capture/capture_request.h"
 #include "capture/capture_setup.h"
 #include "platform/clock.h"
 #include "platform/desktop.h"
@@ -49,15 +50,6 @@ struct CapturePlatform {
     PlaybackUi& ui;
     UserMessages& messages;
     Clock& clock;
-};
-
-// "&Start Capture" of the "Capture Macro" dialog for an existing macro.
-struct CaptureRequest {
-    int macro = 0;
-    std::string nickname;
-    CaptureOptions options;
-    int speed = 1;              // the speed tag written when the time is captured
-    bool programScope = false;  // the macro becomes specific to the program in front at the end
 };
 
 class CaptureController {
@@ -123,8 +115,5 @@ private:
     bool writeFailed_ = false;  // a character could not be written
     std::string frontProgram_;  // in front when the capture began
 };
-
-// The options of the "Capture" section of the settings.
-CaptureOptions CaptureOptionsOf(const Settings& s);
 
 }  // namespace tavrin

@@ -3,8 +3,8 @@
 #include "language/ansi_text.h"
 #include "platform/hook_protocol.h"
 #include "store/activate_toggle.h"
+#include "store/hot_key_flags.h"
 #include "triggers/front_program.h"
-#include "triggers/hot_key_flags.h"
 #include "triggers/run_by_nickname.h"
 #include "triggers/window_activation.h"
 

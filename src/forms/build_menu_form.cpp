@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "forms/macro_list.h"
 #include "language/ansi_text.h"
+#include "triggers/activation_text.h"
 #include "triggers/macro_menu.h"
 #include "triggers/schedule.h"
 

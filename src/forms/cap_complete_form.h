@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <string>
 
+#include "base/macro_table.h"
 #include "platform/user_messages.h"
 #include "store/macro_record.h"
-#include "store/macro_table.h"
 
 namespace tavrin {
 

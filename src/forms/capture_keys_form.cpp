@@ -1,6 +1,6 @@
 #include "forms/capture_keys_form.h"
 
-#include "triggers/hot_key_codes.h"
+#include "store/hot_key_codes.h"
 
 namespace tavrin {
 

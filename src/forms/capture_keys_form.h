@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "base/macro_table.h"
 #include "store/macro_record.h"
-#include "store/macro_table.h"
 
 namespace tavrin {
 

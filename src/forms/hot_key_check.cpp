@@ -1,6 +1,6 @@
 #include "forms/hot_key_check.h"
 
-#include "triggers/hot_key_codes.h"
+#include "store/hot_key_codes.h"
 
 namespace tavrin {
 

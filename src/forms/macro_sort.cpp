@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "language/ansi_text.h"
-#include "triggers/hot_key_codes.h"
+#include "store/hot_key_codes.h"
 
 namespace tavrin {
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "triggers/hot_key_codes.h"
+#include "store/hot_key_codes.h"
 #include "triggers/schedule.h"
 
 namespace tavrin {

@@ -2,7 +2,7 @@
 // "Quick Info": what one macro is, in a few lines.
 #include <string>
 
-#include "store/day_number.h"
+#include "base/day_number.h"
 #include "store/macro_record.h"
 
 namespace tavrin {

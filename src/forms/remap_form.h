@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "triggers/remap_tables.h"
+#include "base/remap_tables.h"
 
 namespace tavrin {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "store/day_number.h"
+#include "base/day_number.h"
 #include "store/macro_record.h"
 
 namespace tavrin {

@@ -1,7 +1,7 @@
 #include "forms/system_keys_form.h"
 
 #include "forms/hot_key_check.h"
-#include "triggers/hot_key_codes.h"
+#include "store/hot_key_codes.h"
 
 namespace tavrin {
 

@@ -1,8 +1,8 @@
 #include "hooklib/remap_hook.h"
 
+#include "base/remap_tables.h"
 #include "hooklib/input_watch.h"
 #include "hooklib/key_tracker.h"
-#include "triggers/remap_tables.h"
 
 namespace tavrin {
 namespace {

@@ -9,9 +9,9 @@
 #include <cstdint>
 #include <initializer_list>
 
+#include "base/macro_table.h"
 #include "capture/capture_setup.h"
 #include "hooklib/critical_section.h"
-#include "store/macro_table.h"
 #include "triggers/hook_decision.h"
 
 namespace tavrin {

@@ -1,6 +1,6 @@
 #pragma once
 // Local date and time.
-#include "store/day_number.h"
+#include "base/day_number.h"
 
 namespace tavrin {
 

@@ -5,7 +5,7 @@
 // shared blocks store them.
 #include <cstdint>
 
-#include "store/macro_table.h"
+#include "base/macro_table.h"
 
 namespace tavrin {
 

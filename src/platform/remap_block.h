@@ -3,7 +3,7 @@
 // hook library reads the tables in force.
 #include <cstdint>
 
-#include "triggers/remap_tables.h"
+#include "base/remap_tables.h"
 
 namespace tavrin {
 

@@ -29,6 +29,8 @@ struct MixerLevel {
 // The audio CD's buttons.
 enum class CdButton { Play, Stop, Pause, Next, Previous, Eject, CloseDoor };
 
+constexpr int64_t kCdFramesPerSecond = 75;
+
 // A place on the audio CD: a track (from 1) and the frames (75 a second)
 // from its start.
 struct CdPlace {

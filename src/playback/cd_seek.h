@@ -7,8 +7,6 @@
 
 namespace tavrin {
 
-constexpr int64_t kCdFramesPerSecond = 75;
-
 // The place seconds later (earlier when negative) than here. Time past the
 // end of a track goes on into the next ones, time before its start back
 // into the previous ones; before the start of track 1 is the start of

@@ -3,7 +3,7 @@
 // parts filled in from the clock, in fixed English names.
 #include <string>
 
-#include "store/day_number.h"
+#include "base/day_number.h"
 
 namespace tavrin {
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "triggers/hot_key_flags.h"
+#include "store/hot_key_flags.h"
 
 namespace tavrin {
 

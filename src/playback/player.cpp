@@ -1,12 +1,12 @@
 #include "playback/player.h"
 
+#include "platform/virtual_keys.h"
 #include "playback/abortable_wait.h"
 #include "playback/date_time_text.h"
 #include "playback/macro_commands.h"
 #include "playback/pause_placement.h"
 #include "playback/repeat_block.h"
-#include "platform/virtual_keys.h"
-#include "triggers/hot_key_codes.h"
+#include "store/hot_key_codes.h"
 
 namespace tavrin {
 

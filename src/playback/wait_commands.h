@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "base/macro_table.h"
 #include "language/tag_recogniser.h"
 #include "platform/desktop.h"
 #include "platform/hook_library.h"
@@ -13,7 +14,6 @@
 #include "platform/playback_ui.h"
 #include "playback/keystrokes.h"
 #include "playback/window_commands.h"
-#include "store/macro_table.h"
 
 namespace tavrin {
 

@@ -1,6 +1,6 @@
 #include "startup/hook_startup.h"
 
-#include "triggers/hot_key_flags.h"
+#include "store/hot_key_flags.h"
 
 namespace tavrin {
 

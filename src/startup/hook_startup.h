@@ -3,8 +3,8 @@
 // away at shutdown, in the order the library relies on.
 #include <cstdint>
 
+#include "base/macro_table.h"
 #include "platform/hook_library.h"
-#include "store/macro_table.h"
 
 namespace tavrin {
 

@@ -1,6 +1,6 @@
 #include "store/activate_toggle.h"
 
-#include "triggers/hot_key_flags.h"
+#include "store/hot_key_flags.h"
 
 namespace tavrin {
 

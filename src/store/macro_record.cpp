@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "store/bytes.h"
+#include "base/bytes.h"
 
 namespace tavrin {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "store/day_number.h"
+#include "base/day_number.h"
 
 namespace tavrin {
 

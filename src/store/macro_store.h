@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "base/macro_table.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/hook_library.h"
 #include "platform/user_messages.h"
 #include "store/macro_record.h"
-#include "store/macro_table.h"
 
 namespace tavrin {
 

@@ -4,8 +4,8 @@
 // (52 .. 61) and punctuation (62 .. 92).
 #include <string>
 
+#include "base/remap_tables.h"
 #include "platform/files.h"
-#include "triggers/remap_tables.h"
 
 namespace tavrin {
 

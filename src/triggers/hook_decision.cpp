@@ -2,7 +2,7 @@
 
 #include "platform/hook_protocol.h"
 #include "platform/virtual_keys.h"
-#include "triggers/hot_key_codes.h"
+#include "store/hot_key_codes.h"
 
 namespace tavrin {
 namespace {

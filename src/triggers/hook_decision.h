@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/macro_table.h"
 #include "platform/desktop.h"
-#include "store/macro_table.h"
 
 namespace tavrin {
 

@@ -9,10 +9,10 @@
 #include "platform/desktop.h"
 #include "platform/hook_library.h"
 #include "platform/input.h"
-#include "platform/menu_window.h"
 #include "platform/playback_ui.h"
 #include "playback/player.h"
 #include "store/macro_store.h"
+#include "triggers/menu_window.h"
 
 namespace tavrin {
 

@@ -1,14 +1,15 @@
 #pragma once
 // A popup menu of macros as it is shown: its members taken soundly from the
 // record, their labels 0 .. 9 and A .. Z, the key that chooses one, and the
-// size and place of the "Choose A Macro" window for each display style.
+// size and place of the "Choose A Macro" window for each display style, and
+// the rows that window shows.
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "base/macro_table.h"
 #include "store/macro_record.h"
 #include "store/macro_store.h"
-#include "store/macro_table.h"
 
 namespace tavrin {
 
@@ -40,6 +41,24 @@ char MenuLabel(size_t i);
 // exists, and nothing otherwise; any other character chooses the first
 // member. An empty menu chooses nothing.
 int MemberForKey(char key, size_t members);
+
+// What "Choose A Macro" shows for each member.
+struct MenuRow {
+    int macro = 0;
+    char label = '0';
+    // First Part of Macro: the first 255 characters of the macro text;
+    // Nickname and Scope: the nickname, or its trigger when it has none.
+    std::string text;
+    std::string scope;     // Nickname and Scope only
+    std::string nickname;  // the Icons style's hint
+    std::string iconFile;  // "MAIN" (the program's icon), "MENU" (the menu icon) or a file
+    std::string iconPath;  // the file of the "Icons" folder, when iconFile names one
+    bool isMenu = false;
+};
+
+// The column headings of a list style: "Macro Text", or "Name" and "Scope".
+std::vector<std::string> MenuHeadings(MenuStyle style);
+std::vector<MenuRow> MenuRows(MacroStore& store, const std::vector<int>& members, MenuStyle style);
 
 struct MenuLayout {
     int clientWidth = 0;

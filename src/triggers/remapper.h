@@ -5,11 +5,11 @@
 #include <cstdint>
 #include <string>
 
+#include "base/remap_tables.h"
 #include "platform/files.h"
 #include "platform/hook_library.h"
 #include "platform/remap_block.h"
 #include "platform/user_messages.h"
-#include "triggers/remap_tables.h"
 
 namespace tavrin {
 

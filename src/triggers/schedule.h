@@ -11,7 +11,7 @@
 #include <optional>
 #include <string>
 
-#include "store/day_number.h"
+#include "base/day_number.h"
 #include "store/macro_record.h"
 
 namespace tavrin {

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "platform/desktop.h"
-#include "store/macro_table.h"
+#include "base/macro_table.h"
 
 namespace tavrin {
 

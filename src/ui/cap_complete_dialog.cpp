@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "platform/hook_protocol.h"
-#include "triggers/hot_key_codes.h"
+#include "store/hot_key_codes.h"
 #include "ui/cap_complete_dialog_res.h"
 
 namespace tavrin {

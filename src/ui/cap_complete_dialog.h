@@ -5,11 +5,11 @@
 // focus (the hook library then sends it here as message 0x401).
 #include <string>
 
+#include "base/macro_table.h"
 #include "forms/cap_complete_form.h"
 #include "platform/hook_library.h"
 #include "platform/user_messages.h"
 #include "store/macro_record.h"
-#include "store/macro_table.h"
 #include "ui/modal_dialog.h"
 
 namespace tavrin {

@@ -4,10 +4,10 @@
 // capture options, and the window to start capturing in.
 #include <string>
 
-#include "control/capture_controller.h"
+#include "base/macro_table.h"
+#include "capture/capture_request.h"
 #include "forms/capture_defaults_form.h"
 #include "store/macro_record.h"
-#include "store/macro_table.h"
 #include "store/settings.h"
 #include "ui/modal_dialog.h"
 

@@ -2,7 +2,7 @@
 // "Choose A Macro": the members of a popup menu of macros, in
 // one or two lists with their keys 0 .. 9 and A .. Z, or as a grid of icon
 // buttons; stays on top, and closes with the chosen member or none.
-#include "platform/menu_window.h"
+#include "triggers/menu_window.h"
 #include "ui/macro_icons.h"
 #include "ui/modal_dialog.h"
 

@@ -4,8 +4,8 @@
 // it was afterwards.
 #include <windows.h>
 
-#include "platform/menu_window.h"
 #include "store/settings.h"
+#include "triggers/menu_window.h"
 
 namespace tavrin {
 

@@ -4,7 +4,7 @@
 #include <functional>
 #include <vector>
 
-#include "platform/menu_window.h"
+#include "triggers/menu_window.h"
 
 namespace tavrin {
 

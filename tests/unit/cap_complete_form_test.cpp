@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/fake_messages.h"
-#include "triggers/hot_key_codes.h"
+#include "store/hot_key_codes.h"
 
 namespace tavrin {
 namespace {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "playback_rig.h"
-#include "triggers/hot_key_codes.h"
+#include "store/hot_key_codes.h"
 
 namespace tavrin {
 namespace {

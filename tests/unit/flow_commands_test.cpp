@@ -6,7 +6,7 @@
 #include "fakes/macro_builder.h"
 #include "playback/pause_placement.h"
 #include "playback_rig.h"
-#include "triggers/hot_key_codes.h"
+#include "store/hot_key_codes.h"
 
 namespace tavrin {
 namespace {

@@ -7,8 +7,8 @@
 
 #include "platform/hook_protocol.h"
 #include "platform/virtual_keys.h"
+#include "store/hot_key_codes.h"
 #include "triggers/hook_decision.h"
-#include "triggers/hot_key_codes.h"
 
 namespace tavrin {
 namespace {

@@ -1,4 +1,4 @@
-#include "triggers/hot_key_codes.h"
+#include "store/hot_key_codes.h"
 
 #include <gtest/gtest.h>
 

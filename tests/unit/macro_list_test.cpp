@@ -10,10 +10,11 @@
 #include "fakes/store_rig.h"
 #include "forms/fit_text.h"
 #include "forms/grid_search.h"
-#include "forms/macro_list.h"
 #include "forms/macro_sort.h"
 #include "language/ansi_text.h"
-#include "triggers/hot_key_codes.h"
+#include "store/hot_key_codes.h"
+#include "store/macro_store.h"
+#include "triggers/activation_text.h"
 
 namespace tavrin {
 namespace {

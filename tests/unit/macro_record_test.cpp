@@ -3,10 +3,10 @@
 #include <array>
 #include <vector>
 
-#include "store/bytes.h"
-#include "store/day_number.h"
+#include "base/bytes.h"
+#include "base/day_number.h"
+#include "base/macro_table.h"
 #include "store/macro_record.h"
-#include "store/macro_table.h"
 
 namespace tavrin {
 namespace {

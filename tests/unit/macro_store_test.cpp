@@ -4,13 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "base/bytes.h"
 #include "fakes/macro_builder.h"
 #include "fakes/store_rig.h"
 #include "store/activate_toggle.h"
-#include "store/bytes.h"
+#include "store/hot_key_flags.h"
 #include "store/macro_store.h"
 #include "store/recent_files.h"
-#include "triggers/hot_key_flags.h"
 
 namespace tavrin {
 namespace {

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "base/bytes.h"
 #include "fakes/fake_menu_window.h"
 #include "platform/hook_protocol.h"
 #include "platform/remap_block.h"
 #include "playback_rig.h"
-#include "store/bytes.h"
 #include "triggers/schedule.h"
 
 namespace tavrin {

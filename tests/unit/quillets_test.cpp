@@ -6,7 +6,7 @@
 #include "fakes/fake_hot_key_host.h"
 #include "fakes/macro_builder.h"
 #include "playback_rig.h"
-#include "triggers/hot_key_flags.h"
+#include "store/hot_key_flags.h"
 #include "triggers/quillets.h"
 
 namespace tavrin {

@@ -3,13 +3,13 @@
 #include <string>
 #include <vector>
 
+#include "base/remap_tables.h"
 #include "fakes/fake_files.h"
 #include "fakes/fake_hook_library.h"
 #include "fakes/fake_messages.h"
 #include "forms/remap_form.h"
 #include "platform/remap_block.h"
 #include "store/remap_file.h"
-#include "triggers/remap_tables.h"
 #include "triggers/remapper.h"
 
 namespace tavrin {

@@ -6,10 +6,10 @@
 #include "fakes/fake_hook_library.h"
 #include "fakes/macro_builder.h"
 #include "fakes/store_rig.h"
-#include "forms/macro_list.h"
 #include "startup/command_line.h"
 #include "startup/hook_startup.h"
-#include "triggers/hot_key_flags.h"
+#include "store/hot_key_flags.h"
+#include "triggers/activation_text.h"
 #include "triggers/run_by_nickname.h"
 
 namespace tavrin {

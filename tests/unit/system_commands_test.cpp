@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "base/browser_version.h"
 #include "language/scrambled_password.h"
 #include "playback_rig.h"
-#include "startup/browser_version.h"
 
 namespace tavrin {
 namespace {

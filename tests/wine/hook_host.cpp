@@ -15,10 +15,10 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "base/macro_table.h"
 #include "hooklib/zynhook.h"
 #include "platform/win32/win32_hook_library.h"
-#include "store/macro_table.h"
-#include "triggers/hot_key_codes.h"
+#include "store/hot_key_codes.h"
 
 namespace {
 

@@ -20,8 +20,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "base/day_number.h"
 #include "platform/win32/win32_clock.h"
-#include "store/day_number.h"
 #include "platform/win32/win32_files.h"
 #include "store/macro_store.h"
 

@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "startup/browser_version.h"
+#include "base/browser_version.h"
 
 namespace tavrin {
 

@@ -6,8 +6,6 @@
 
 #include <vector>
 
-#include "playback/cd_seek.h"
-
 namespace tavrin {
 
 namespace {

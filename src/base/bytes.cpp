@@ -1,4 +1,4 @@
-#include "store/bytes.h"
+#include "base/bytes.h"
 
 #include <algorithm>
 #include <cstring>

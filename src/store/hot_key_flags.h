@@ -1,6 +1,6 @@
 #pragma once
+#include "base/macro_table.h"
 #include "platform/hook_library.h"
-#include "store/macro_table.h"
 
 namespace tavrin {
 

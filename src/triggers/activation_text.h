@@ -1,5 +1,6 @@
 #pragma once
-// The texts of the macro list's columns.
+// How a macro's trigger and scope read in the macro list's columns and in
+// the popup menus.
 #include <string>
 
 #include "store/macro_store.h"

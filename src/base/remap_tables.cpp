@@ -1,4 +1,4 @@
-#include "triggers/remap_tables.h"
+#include "base/remap_tables.h"
 
 #include "language/ansi_text.h"
 

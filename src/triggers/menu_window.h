@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "forms/choose_macro_form.h"
 #include "triggers/macro_menu.h"
 
 namespace tavrin {

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "store/macro_table.h"
+#include "base/macro_table.h"
 
 namespace tavrin {
 

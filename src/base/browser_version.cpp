@@ -1,4 +1,4 @@
-#include "startup/browser_version.h"
+#include "base/browser_version.h"
 
 namespace tavrin {
 

@@ -1,4 +1,4 @@
-#include "store/day_number.h"
+#include "base/day_number.h"
 
 namespace tavrin {
 

@@ -1,4 +1,4 @@
-#include "triggers/hot_key_flags.h"
+#include "store/hot_key_flags.h"
 
 #include "store/macro_record.h"
 

@@ -1,6 +1,6 @@
-#include "forms/macro_list.h"
+#include "triggers/activation_text.h"
 
-#include "triggers/hot_key_codes.h"
+#include "store/hot_key_codes.h"
 
 namespace tavrin {
 
