@@ -46,6 +46,8 @@ fuzz-seeds: fuzz-build
 
 # Each fuzzer writes to its corpus in the build and reads the seeds of
 # tests/fuzz/seeds/<name>/, with the dictionary tests/fuzz/<name>.dict if any.
+# The player fuzzer plays macro texts: it reads the tag seeds too, and the
+# tag dictionary. An input that runs for a minute fails as a hang.
 fuzz: fuzz-build
 	rm -rf $(BUILD)/fuzz/made
 	$(BUILD)/fuzz/tests/fuzz/make_seeds $(BUILD)/fuzz/made
@@ -53,11 +55,17 @@ fuzz: fuzz-build
 	    diff tests/fuzz/tag.dict $(BUILD)/fuzz/made/tag.dict >/dev/null || \
 	    { echo "tests/fuzz/seeds or tag.dict is out of date: run make fuzz-seeds"; exit 1; }
 	@for f in $(BUILD)/fuzz/tests/fuzz/*_fuzzer; do \
-	    n=$$(basename $$f); seeds=tests/fuzz/seeds/$${n%_fuzzer}; dict=tests/fuzz/$${n%_fuzzer}.dict; \
+	    n=$$(basename $$f); name=$${n%_fuzzer}; \
+	    case $$name in player) also=tag;; *) also=;; esac; \
+	    seeds=; dict=; \
+	    for m in $$name $$also; do \
+	        test -d tests/fuzz/seeds/$$m && seeds="$$seeds tests/fuzz/seeds/$$m"; \
+	        test -z "$$dict" && test -f tests/fuzz/$$m.dict && dict=tests/fuzz/$$m.dict; \
+	    done; \
 	    mkdir -p $(BUILD)/fuzz/corpus/$$n; \
-	    $$f -max_total_time=$(FUZZ_SECONDS) -max_len=20000 -len_control=0 \
-	        $$(test -f $$dict && echo -dict=$$dict) \
-	        $(BUILD)/fuzz/corpus/$$n $$(test -d $$seeds && echo $$seeds) >$(BUILD)/fuzz/$$n.log 2>&1 \
+	    $$f -max_total_time=$(FUZZ_SECONDS) -max_len=20000 -len_control=0 -timeout=60 \
+	        $${dict:+-dict=$$dict} \
+	        $(BUILD)/fuzz/corpus/$$n $$seeds >$(BUILD)/fuzz/$$n.log 2>&1 \
 	        || { tail -n 40 $(BUILD)/fuzz/$$n.log; exit 1; }; \
 	    echo "$$n: $$(grep DONE $(BUILD)/fuzz/$$n.log | tail -n 1 | grep -o 'cov: [0-9]* ft: [0-9]*')"; \
 	done

@@ -3,6 +3,11 @@
 // family of tags that share a meaning and differ by an index (the index is
 // given with the value). The player dispatches on it; the script model shows
 // it; the writer writes it back.
+//
+// A new kind needs its rows in the tag table, each with the kind's command
+// group, and a case in that group's handler: the table does not compile
+// without the rows, and the unit tests of the command groups fail without
+// the case.
 #include <cstdint>
 
 namespace tavrin {

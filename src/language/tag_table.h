@@ -1,7 +1,8 @@
 #pragma once
 // The tag vocabulary of the macro language: every tag with its keyword, its
-// kind and the layout of its fields, in one table. The recogniser reads by it
-// and the writer writes by it.
+// kind, the layout of its fields and the command group that plays it, in one
+// table. The recogniser reads by it, the writer writes by it and the player
+// dispatches by it.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -36,6 +37,30 @@ struct FieldLayout {
     const char* Chars = "";
 };
 
+// The part of the player that plays a tag. Every kind but Literal belongs to
+// exactly one group (tag_table.cpp asserts it when it compiles), and the
+// player hands a tag to the handler of its kind's group and to no other.
+enum class CommandGroup : uint8_t {
+    Keys,       // keys, modifiers, ALT codes and the mouse: Keystrokes
+    Window,     // windows and programs: WindowCommands
+    Wait,       // WaitCommands
+    Flow,       // repeats, counters, pauses, delays, speed, the text box, macro
+                // control, remarks and the reserved tags: the player's own
+    DateTime,   // date and time typing: the player's own
+    Clipboard,  // ClipboardCommands
+    File,       // folders, files, text files, addresses: FileCommands
+    Sound,      // SoundCommands
+    System,     // SystemCommands
+    Desktop,    // DesktopCommands
+    Network,    // NetworkCommands
+    Count       // number of groups; the group of no kind
+};
+
+// One entry of the table: everything the program knows of a tag, so that all
+// its readers hang on this one table. What the scripting editor and the
+// command dialogs will need of a command (the name the editor shows, the
+// dialog that edits it) belongs here as further members, given in each row of
+// kRows in tag_table.cpp beside the group.
 struct TagPattern {
     TagKind Kind = TagKind::Literal;
     int Index = 0;  // position within a family (see TagKind), else 0
@@ -47,6 +72,8 @@ struct TagPattern {
     size_t EndOffset = 0;  // offset of the closing ">" of a fixed-width tag
     // A date tag, also read in its short form "<code{Y}>" or "<code{N}>".
     bool ShortDateForm = false;
+    // The group of Kind, the same in every entry of the kind.
+    CommandGroup Group = CommandGroup::Count;
 };
 
 // The whole vocabulary, date and time tags included. No keyword is a prefix of
@@ -55,5 +82,9 @@ const std::vector<TagPattern>& TagTable();
 
 // The pattern of a kind (and family index); nullptr if there is none.
 const TagPattern* FindTagPattern(TagKind kind, int index = 0);
+
+// The group that plays a kind; CommandGroup::Count for Literal, which is no
+// tag, and for a value that is no kind.
+CommandGroup CommandGroupOf(TagKind kind);
 
 }  // namespace tavrin

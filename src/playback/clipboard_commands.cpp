@@ -42,6 +42,10 @@ bool ClipboardCommands::PlayTag(const TagMatch& tag, const std::string& text, si
         case TagKind::BeginClip:
             BeginClip(text, pos);
             return true;
+        case TagKind::EndClip:
+            // Outside a clip, whose beginning skips past its end: taken, and
+            // does nothing.
+            return true;
         case TagKind::ClipType:
         case TagKind::ClipTypeIgnoreLines: {
             std::string clip = clipboard_.GetText();

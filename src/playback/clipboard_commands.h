@@ -21,9 +21,9 @@ public:
                       std::function<void(const std::string&)> play)
         : clipboard_(clipboard), files_(files), ui_(ui), keys_(keys), pause_(pause), play_(play) {}
 
-    // Plays a clipboard tag; false when the tag is none of these. pos is the
-    // position after the tag in text; "<BEGCLIP>" moves it past the text it
-    // takes.
+    // Plays a tag of CommandGroup::Clipboard; false, having done nothing, for
+    // a tag of another group. pos is the position after the tag in text;
+    // "<BEGCLIP>" moves it past the text it takes.
     bool PlayTag(const TagMatch& tag, const std::string& text, size_t& pos);
 
 private:

@@ -49,8 +49,9 @@ bool DesktopCommands::PlayTag(const TagMatch& tag) {
         case TagKind::RunFindFiles: run("Run Find Files", ShellFunction::FindFiles); break;
         case TagKind::RunProgram: run("Run File Run", ShellFunction::FileRun); break;
         case TagKind::ExploreFolder: {
+            // The table has no tag of another index.
             const int index = tag.Index;
-            if (index < 0 || index >= static_cast<int>(std::size(kSpecialFolders))) return false;
+            if (index < 0 || index >= static_cast<int>(std::size(kSpecialFolders))) break;
             Shell("Open Explorer",
                   [this, index] { return shell_.ExploreSpecialFolder(kSpecialFolders[index]); });
             break;

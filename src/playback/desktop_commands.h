@@ -14,8 +14,9 @@ class DesktopCommands {
 public:
     DesktopCommands(ShellDesktop& shell, PlaybackUi& ui) : shell_(shell), ui_(ui) {}
 
-    // Plays a desktop tag; false when the tag is none. A shell function
-    // that cannot run says why; playback goes on.
+    // Plays a tag of CommandGroup::Desktop; false, having done nothing, for a
+    // tag of another group. A shell function that cannot run says why;
+    // playback goes on.
     bool PlayTag(const TagMatch& tag);
 
 private:

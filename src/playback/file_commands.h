@@ -24,7 +24,8 @@ public:
         : fileSystem_(fileSystem), files_(files), desktop_(desktop), ui_(ui),
           play_(std::move(play)) {}
 
-    // Plays a file, folder or address tag; false when the tag is none of these.
+    // Plays a tag of CommandGroup::File (a folder, file or address tag);
+    // false, having done nothing, for a tag of another group.
     bool PlayTag(const TagMatch& tag);
 
 private:

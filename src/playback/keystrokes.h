@@ -37,8 +37,8 @@ public:
     void TypeCharacter(char c, HeldModifiers& held);
     void AltKeypad(const std::string& digits);
 
-    // Plays a key, modifier, ALT keypad or mouse tag; false when the tag is
-    // none of these.
+    // Plays a tag of CommandGroup::Keys (a key, modifier, ALT keypad or mouse
+    // tag); false, having done nothing, for a tag of another group.
     bool PlayTag(const TagMatch& tag, HeldModifiers& held);
 
     // After an abort: lets go of every modifier the macro pressed and did

@@ -20,9 +20,9 @@ public:
     NetworkCommands(NetworkDrives& drives, DialUp& dialUp, PlaybackUi& ui)
         : drives_(drives), dialUp_(dialUp), ui_(ui) {}
 
-    // Plays a network or dial-up tag; false when the tag is none. Results
-    // are shown as the tag's "S" flag (drives) or its command (dial-up)
-    // says; playback goes on.
+    // Plays a tag of CommandGroup::Network; false, having done nothing, for a
+    // tag of another group. Results are shown as the tag's "S" flag (drives)
+    // or its command (dial-up) says; playback goes on.
     bool PlayTag(const TagMatch& tag);
 
 private:

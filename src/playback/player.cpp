@@ -16,28 +16,28 @@ constexpr size_t kMaxTextBoxTitle = 255;
 
 }  // namespace
 
-Player::Player(Input& input, Desktop& desktop, FileSystem& fileSystem, Files& files,
-               Clipboard& clipboard, MessagePump& pump, PlaybackUi& ui, MacroStore& store,
-               HookLibrary& hooks, Clock& clock, Sound& sound, const SystemPlatform& system,
-               PlayerHost& host)
-    : input_(input),
-      pump_(pump),
-      ui_(ui),
+Player::Player(const PlayerPlatform& platform, MacroStore& store, PlayerHost& host)
+    : input_(platform.input),
+      pump_(platform.pump),
+      ui_(platform.ui),
       store_(store),
-      hooks_(hooks),
-      clock_(clock),
+      hooks_(platform.hooks),
+      clock_(platform.clock),
       host_(host),
-      keys_(input, [this](int ms) { return ScaledDelay(ms); }),
-      windows_(desktop, pump, ui),
-      waits_(desktop, pump, ui, store.Table(), hooks, keys_, windows_),
-      files_(fileSystem, files, desktop, ui,
+      keys_(platform.input, [this](int ms) { return ScaledDelay(ms); }),
+      windows_(platform.desktop, platform.pump, platform.ui),
+      waits_(platform.desktop, platform.pump, platform.ui, store.Table(), platform.hooks, keys_,
+             windows_),
+      files_(platform.fileSystem, platform.files, platform.desktop, platform.ui,
              [this](const std::string& text) { PlayText(text, 1, 1, 1, false); }),
-      clips_(clipboard, files, ui, keys_, [this](double seconds) { PauseForNoSpeed(seconds); },
+      clips_(platform.clipboard, platform.files, platform.ui, keys_,
+             [this](double seconds) { PauseForNoSpeed(seconds); },
              [this](const std::string& text) { PlayText(text, 1, 1, 1, false); }),
-      sounds_(sound, ui),
-      systemCommands_(system.settings, system.printers, files, ui),
-      desktopCommands_(system.shell, ui),
-      networkCommands_(system.drives, system.dialUp, ui) {}
+      sounds_(platform.sound, platform.ui),
+      systemCommands_(platform.system.settings, platform.system.printers, platform.files,
+                      platform.ui),
+      desktopCommands_(platform.system.shell, platform.ui),
+      networkCommands_(platform.system.drives, platform.system.dialUp, platform.ui) {}
 
 bool Player::PlayTopLevel(const std::string& text) {
     if (running_) return false;
@@ -119,90 +119,130 @@ void Player::PlayText(const std::string& text, int runCount, int counterStart, i
 }
 
 Player::Outcome Player::PlayTag(const TagMatch& tag, Run& run) {
-    if (keys_.PlayTag(tag, run.held)) return Outcome::Played;
-    bool endMacro = false;
-    if (windows_.PlayTag(tag, abort_, endMacro)) {
-        if (endMacro) ended_ = true;
-        return Outcome::Played;
+    Outcome outcome = Outcome::Played;
+    // A kind its group does not take is a slip the unit tests catch; played,
+    // it is typed as a tag that no command takes.
+    return PlayThrough(CommandGroupOf(tag.Kind), tag, run, outcome) ? outcome
+                                                                    : Outcome::Literal;
+}
+
+bool Player::PlayTagThrough(CommandGroup group, const std::string& text) {
+    const TagMatch tag = Recognise(text, 0);
+    if (!tag.IsTag()) return false;
+    Run run{text, tag.Length, {}, 1};
+    Outcome outcome = Outcome::Played;
+    return PlayThrough(group, tag, run, outcome);
+}
+
+bool Player::PlayThrough(CommandGroup group, const TagMatch& tag, Run& run, Outcome& outcome) {
+    outcome = Outcome::Played;
+    switch (group) {
+        case CommandGroup::Keys: return keys_.PlayTag(tag, run.held);
+        case CommandGroup::Window: {
+            bool endMacro = false;
+            if (!windows_.PlayTag(tag, abort_, endMacro)) return false;
+            if (endMacro) ended_ = true;
+            return true;
+        }
+        case CommandGroup::Wait: return waits_.PlayTag(tag, abort_);
+        case CommandGroup::Flow: return PlayFlow(tag, run, outcome);
+        case CommandGroup::DateTime: return PlayDateTime(tag, run);
+        case CommandGroup::Clipboard: return clips_.PlayTag(tag, run.text, run.pos);
+        case CommandGroup::File: return files_.PlayTag(tag);
+        case CommandGroup::Sound: return sounds_.PlayTag(tag);
+        case CommandGroup::System: return systemCommands_.PlayTag(tag);
+        case CommandGroup::Desktop: return desktopCommands_.PlayTag(tag);
+        case CommandGroup::Network: return networkCommands_.PlayTag(tag);
+        case CommandGroup::Count: break;
     }
-    if (waits_.PlayTag(tag, abort_)) return Outcome::Played;
-    if (files_.PlayTag(tag)) return Outcome::Played;
-    if (clips_.PlayTag(tag, run.text, run.pos)) return Outcome::Played;
-    if (sounds_.PlayTag(tag)) return Outcome::Played;
-    if (systemCommands_.PlayTag(tag)) return Outcome::Played;
-    if (desktopCommands_.PlayTag(tag)) return Outcome::Played;
-    if (networkCommands_.PlayTag(tag)) return Outcome::Played;
+    return false;
+}
+
+bool Player::PlayFlow(const TagMatch& tag, Run& run, Outcome& outcome) {
     const TagFields& f = tag.Fields;
     switch (tag.Kind) {
         case TagKind::Repeat:
         case TagKind::RepeatCounter:
         case TagKind::PromptRepeat:
-            return Repeat(tag, run);
+            outcome = Repeat(tag, run);
+            return true;
         case TagKind::Counter:
             PlayText(CounterText(run.counter, tag.Index), 1, 1, 1, false);
-            break;
+            return true;
         case TagKind::Pause:
         case TagKind::PauseAt:
-            return Pause(tag);
+            outcome = Pause(tag);
+            return true;
         case TagKind::Delay:
             PauseFor(f.Real);
-            break;
+            return true;
         case TagKind::DelayMs:
             ScaledDelay(f.Numbers[0]);
-            break;
+            return true;
         case TagKind::Speed:
             // A negative factor is a slip of the pen, taken as no change
             // rather than as 0, which would drop every delay the macro
             // relies on.
             if (f.RealValid && f.Real >= 0) speed_ = f.Real;
-            break;
+            return true;
         case TagKind::KeystrokeDelay:
             keys_.SetKeyDelay(f.Numbers[0]);
-            break;
+            return true;
         case TagKind::MouseDelay:
             keys_.SetMouseDelay(f.Numbers[0]);
-            break;
+            return true;
         case TagKind::TextBox:
             ui_.ShowTextBox(f.Texts[0].substr(0, kMaxTextBoxTitle), f.Texts[1]);
-            break;
+            return true;
         case TagKind::MacroRun:
             if (const int n = FindMacroNamed(store_, f.Texts[0])) {
                 MacroRecord record;
                 if (store_.ReadMacro(n, record)) PlayText(record.MacroText, 1, 1, 1, false);
             }
-            break;
+            return true;
         case TagKind::MacroDelete:
             if (const int n = FindMacroNamed(store_, f.Texts[0])) {
                 RemoveMacro(store_, hooks_, n);
                 host_.MacroDeleted(n);
             }
-            break;
+            return true;
         case TagKind::MacroActivate:
         case TagKind::MacroDeactivate: {
             const bool active = tag.Kind == TagKind::MacroActivate;
             if (const int n = SetActiveByNickname(store_, hooks_, f.Texts[0], active))
                 host_.MacroActiveChanged(n);
-            break;
+            return true;
         }
         case TagKind::SwapFile:
             host_.SwapMacroFile(f.Texts[0]);
-            break;
+            return true;
+        case TagKind::EndRepeat:  // outside a block: a repeat skips past its own
+        case TagKind::Remark:
+        case TagKind::EmptyBin:   // reserved
+        case TagKind::Test:       // reserved
+            // Taken, not typed, and do nothing.
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool Player::PlayDateTime(const TagMatch& tag, Run& run) {
+    const TagFields& f = tag.Fields;
+    switch (tag.Kind) {
         case TagKind::DateTag: {
             const int days = f.Letters[1] == 'P' ? -f.Numbers[0] : f.Numbers[0];
             for (char c : DateText(clock_.Now(), tag.Index, f.Letters[0] == 'Y', days))
                 keys_.TypeCharacter(c, run.held);
-            break;
+            return true;
         }
         case TagKind::TimeTag:
             for (char c : TimeText(clock_.Now(), tag.Index, f.Letters[0] == 'Y'))
                 keys_.TypeCharacter(c, run.held);
-            break;
+            return true;
         default:
-            // Remarks, the reserved "<EMPTYBIN>" and "<TEST>", and "<ENDREP>"
-            // outside a block are taken, not typed, and do nothing.
-            break;
+            return false;
     }
-    return Outcome::Played;
 }
 
 Player::Outcome Player::Repeat(const TagMatch& tag, Run& run) {

@@ -29,15 +29,27 @@
 
 namespace tavrin {
 
+// The system as the player and its commands reach it.
+struct PlayerPlatform {
+    Input& input;
+    Desktop& desktop;
+    FileSystem& fileSystem;
+    Files& files;
+    Clipboard& clipboard;
+    MessagePump& pump;
+    PlaybackUi& ui;
+    HookLibrary& hooks;
+    Clock& clock;
+    Sound& sound;
+    const SystemPlatform& system;
+};
+
 class Player {
 public:
     // Runs of a macro inside a macro deeper than this end the macro.
     static constexpr int kMaxNesting = 40;
 
-    Player(Input& input, Desktop& desktop, FileSystem& fileSystem, Files& files,
-           Clipboard& clipboard, MessagePump& pump, PlaybackUi& ui, MacroStore& store,
-           HookLibrary& hooks, Clock& clock, Sound& sound, const SystemPlatform& system,
-           PlayerHost& host);
+    Player(const PlayerPlatform& platform, MacroStore& store, PlayerHost& host);
 
     // The start sequence: plays text as a top-level macro unless one is
     // playing already (then it returns false at once).
@@ -75,6 +87,14 @@ public:
     void PauseFor(double seconds);
     void PauseForNoSpeed(double seconds);
 
+    // Plays the tag that begins text through the handler of group, whatever
+    // group the table gives its kind, with the rest of text after it; false
+    // when that handler does not take the kind (and then did nothing), or
+    // text begins with no tag. Playback hands each tag to its own group the
+    // same way; the tests hand every kind to every group, so that a kind
+    // without a handler, or taken by two, fails them.
+    bool PlayTagThrough(CommandGroup group, const std::string& text);
+
 private:
     // One iteration of a run, as its commands see it.
     struct Run {
@@ -90,7 +110,14 @@ private:
     };
 
     bool Wait(uint64_t ms);
+    // Hands the tag to the handler of its kind's group.
     Outcome PlayTag(const TagMatch& tag, Run& run);
+    // Plays the tag through group's handler; false when the handler does not
+    // take its kind, and then did nothing.
+    bool PlayThrough(CommandGroup group, const TagMatch& tag, Run& run, Outcome& outcome);
+    // The handlers of the groups that are the player's own.
+    bool PlayFlow(const TagMatch& tag, Run& run, Outcome& outcome);
+    bool PlayDateTime(const TagMatch& tag, Run& run);
     Outcome Repeat(const TagMatch& tag, Run& run);
     Outcome Pause(const TagMatch& tag);
     void EndStep();

@@ -11,9 +11,10 @@ class SoundCommands {
 public:
     SoundCommands(Sound& sound, PlaybackUi& ui) : sound_(sound), ui_(ui) {}
 
-    // Plays a sound tag; false when the tag is none. A control the mixer
-    // lacks, a CD device that cannot be opened and a video clip that cannot
-    // be played show their message; playback goes on.
+    // Plays a tag of CommandGroup::Sound; false, having done nothing, for a
+    // tag of another group. A control the mixer lacks, a CD device that
+    // cannot be opened and a video clip that cannot be played show their
+    // message; playback goes on.
     bool PlayTag(const TagMatch& tag);
 
 private:

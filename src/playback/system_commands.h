@@ -17,8 +17,9 @@ public:
     SystemCommands(SystemSettings& settings, Printers& printers, Files& files, PlaybackUi& ui)
         : settings_(settings), printers_(printers), files_(files), ui_(ui) {}
 
-    // Plays a system setting tag; false when the tag is none. Every failure
-    // is shown or silent as its command says; playback goes on.
+    // Plays a tag of CommandGroup::System; false, having done nothing, for a
+    // tag of another group. Every failure is shown or silent as its command
+    // says; playback goes on.
     bool PlayTag(const TagMatch& tag);
 
 private:

@@ -42,8 +42,9 @@ public:
     void OnText(uint32_t reset, char c);
     void OnDrainCleared() { table_.SetByte(table::WaitDrain, 0); }
 
-    // Plays a wait tag; false when the tag is none. abort is the macro's
-    // abort flag: a wait ends when it is set, and sets it on a time-out.
+    // Plays a tag of CommandGroup::Wait; false, having done nothing, for a
+    // tag of another group. abort is the macro's abort flag: a wait ends
+    // when it is set, and sets it on a time-out.
     bool PlayTag(const TagMatch& tag, bool& abort);
 
 private:

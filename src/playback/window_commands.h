@@ -33,9 +33,10 @@ public:
     WindowId Target() const { return target_; }
     void SetTarget(WindowId w) { target_ = w; }
 
-    // Plays a window or program tag; false when the tag is none of these.
-    // abort is the macro's abort flag: a launch stops waiting when it is set.
-    // endMacro is set when a failure ends the whole macro.
+    // Plays a tag of CommandGroup::Window; false, having done nothing, for a
+    // tag of another group. abort is the macro's abort flag: a launch stops
+    // waiting when it is set. endMacro is set when a failure ends the whole
+    // macro.
     bool PlayTag(const TagMatch& tag, const bool& abort, bool& endMacro);
 
 private:

@@ -2,7 +2,9 @@
 // A message pump on a virtual clock: waiting moves the clock to the deadline
 // at once, so minute-long waits take no time in a test. A message scheduled
 // for a moment before the deadline ends the wait at that moment, as a real
-// message wakes the real pump.
+// message wakes the real pump. With a least step, every wait moves the clock
+// at least that far, as a busy machine wakes late: a wait that polls then
+// reaches its time-out in a few polls.
 #include <algorithm>
 #include <cstdint>
 #include <functional>
@@ -17,6 +19,7 @@ namespace tavrin {
 class FakePump : public MessagePump {
 public:
     uint64_t now = 1000;
+    uint64_t leastStep = 0;  // milliseconds every WaitUntil moves the clock at least
     std::vector<uint64_t> waits;  // the length asked of every WaitUntil
     int processed = 0;
     // Runs on every ProcessMessages: a message arriving while a macro plays.
@@ -41,7 +44,7 @@ public:
         waits.push_back(deadline - now);
         const uint64_t wake =
             scheduled_.empty() ? deadline : std::min(deadline, scheduled_.begin()->first);
-        now = std::max(now, wake);
+        now = std::max(now + leastStep, std::max(now, wake));
         ProcessMessages();
     }
 

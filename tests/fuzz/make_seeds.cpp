@@ -2,9 +2,10 @@
 // writer and tag table:
 //   make_seeds <folder>
 // fills <folder>/seeds/macro_file/ with small macro files that use every record
-// field and kind, <folder>/seeds/tag/ with macro texts that hold every tag, and
-// writes <folder>/tag.dict with every tag head. The output is the same on every
-// run, so the checked-in copies can be compared with a fresh one.
+// field and kind, <folder>/seeds/tag/ with macro texts that hold every tag,
+// <folder>/seeds/player/ with a macro text for every kind of tag, and writes
+// <folder>/tag.dict with every tag head. The output is the same on every run,
+// so the checked-in copies can be compared with a fresh one.
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -145,6 +146,32 @@ std::vector<std::string> TagTexts() {
     return texts;
 }
 
+// For the player: a text for each kind of tag, the first of its family
+// alone, so that every kind is played whatever ends a macro early (a wait
+// that times out, a window that is not there); then texts whose tags play
+// together, and macros that the fuzzer aborts while keys are held.
+std::vector<std::string> PlayerTexts() {
+    std::vector<std::string> texts;
+    const std::vector<TagPattern>& table = TagTable();
+    for (size_t i = 0; i < table.size(); ++i)
+        if (i == 0 || table[i - 1].Kind != table[i].Kind)
+            texts.push_back(WriteTag(table[i].Kind, table[i].Index, SampleFields()) + "a");
+    texts.insert(texts.end(), {
+        "<REP:0003:000010:000005><I>x<REPEAT:0002><II><ENDREP><ENDREP><PROMPTREP><III><ENDREP>",
+        "<BEGCLIP>Hi <SHFD>x<ENDCLIP><CLIPTYPE><CLIPTYPEI><CLIPC><CLIPP>",
+        "<SHFD>a<SHFU><CTLD>b<CTLU><ALTD>c<ALTU><WIND>d<WINU><SHIFT>e<CTRL>f<ALT>g<ALT>h<ALT:065>",
+        "<LDN><LUP><RDN><RUP><MDN><MUP><SHIFT><LCLK>",
+        "<SPEED:00.50><SPKEY:0010><SPMSE:0020>ab<LCLK><MSD:0100><DELAY:01.50><SPEED:00.00>c",
+        // The macro "me" of the fuzzer's macro file is this text.
+        "<MACRUN:me>",
+        "<MACDEACT:me><MACACT:me><MACDEL:me><MACRUN:me>",
+        // Waits without a time-out, which the fuzzer ends by an abort.
+        "<SHFD><CTRL><ALTD><WIND><WAITWIN:000:no such window>x",
+        "<REPEAT:9999><SHIFT><WAITKEY:000:05><ENDREP>",
+    });
+    return texts;
+}
+
 // A dictionary entry in libFuzzer's quoted form.
 std::string Quoted(const std::string& word) {
     std::string out = "\"";
@@ -165,7 +192,8 @@ std::string Dictionary() {
             if (f.Type == FieldType::Literal) words.push_back(f.Chars);
     }
     words.insert(words.end(), {"<PARAM>", "\"CURRENT\"", "{Y}>", "{N}>", "}>"});
-    std::string dict = "# Tag heads and tag parts for tag_fuzzer; written by make_seeds.\n";
+    std::string dict =
+        "# Tag heads and tag parts for tag_fuzzer and player_fuzzer; written by make_seeds.\n";
     for (size_t i = 0; i < words.size(); ++i)
         if (std::find(words.begin(), words.begin() + i, words[i]) == words.begin() + i)
             dict += Quoted(words[i]) + "\n";
@@ -194,6 +222,13 @@ int main(int argc, char** argv) {
         char name[32];
         std::snprintf(name, sizeof name, "/seeds/tag/text_%02zu.txt", i + 1);
         ok = WriteFile(folder + name, texts[i]) && ok;
+    }
+    std::filesystem::create_directories(folder + "/seeds/player");
+    const std::vector<std::string> played = PlayerTexts();
+    for (size_t i = 0; i < played.size(); ++i) {
+        char name[32];
+        std::snprintf(name, sizeof name, "/seeds/player/text_%03zu.txt", i + 1);
+        ok = WriteFile(folder + name, played[i]) && ok;
     }
     ok = WriteFile(folder + "/tag.dict", Dictionary()) && ok;
     return ok ? 0 : 1;

@@ -16,8 +16,7 @@ constexpr uint32_t kLeftShift = 0x01, kLeftCtrl = 0x04, kLeftAlt = 0x10, kRightW
 class ModifierGuardTest : public ::testing::Test, protected PlaybackRig {
 protected:
     ModifierGuard guard{input, hooks};
-    Player guarded{guard, desktop, fileSystem, files, clipboard, pump, ui, store, hooks, clock,
-                   sound, system.platform, host};
+    Player guarded{ForPlayer(guard), store, host};
 
     void UserHolds(uint32_t keys) { hooks.heldModifiers = keys; }
     Events Play(const std::string& text) {
@@ -91,8 +90,7 @@ TEST_F(ModifierGuardTest, TheMacrosOwnModifiersAreKept) {
 
 TEST_F(ModifierGuardTest, ThePaceWaitsBeforeTheUsersKeysAreLetGo) {
     KeyPace paced{guard, pump};
-    Player pacedPlayer{paced, desktop, fileSystem, files, clipboard, pump, ui, store, hooks, clock,
-                       sound, system.platform, host};
+    Player pacedPlayer{ForPlayer(paced), store, host};
     size_t waited = 0;
     pump.onMessages = [&] {
         if (pump.waits.size() == waited) return;

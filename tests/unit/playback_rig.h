@@ -27,14 +27,20 @@ struct FakePlatform : StoreFakes {
     FakeClipboard clipboard;
     FakeSound sound;
     FakeSystem system;
+
+    // The fakes as a player takes them; its keys go to keys, the fake input
+    // or a filter in front of it.
+    PlayerPlatform ForPlayer(Input& keys) {
+        return {keys, desktop, fileSystem, files, clipboard, pump, ui, hooks, clock, sound,
+                system.platform};
+    }
 };
 
 struct PlaybackRig : FakePlatform {
     std::string currentFile;
     MacroStore store = FakeStore(*this, currentFile);
     FakePlayerHost host;
-    Player player{input, desktop, fileSystem, files, clipboard, pump, ui, store, hooks, clock, sound,
-                  system.platform, host};
+    Player player{ForPlayer(input), store, host};
 };
 
 // The letters (in lower case) and digits that key events typed, in order.
