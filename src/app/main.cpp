@@ -13,17 +13,9 @@
 #include "app/program_start.h"
 #include "app/second_copy.h"
 #include "platform/win32/win32_hook_library.h"
+#include "ui/program_folder.h"
 
 namespace {
-
-// The program's folder without a trailing backslash.
-std::string ProgramFolder() {
-    char path[MAX_PATH];
-    DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path, n);
-    size_t slash = folder.find_last_of('\\');
-    return slash == std::string::npos ? std::string() : folder.substr(0, slash);
-}
 
 // The arguments after the program path, split as the C runtime splits them.
 std::vector<std::string> Arguments() {

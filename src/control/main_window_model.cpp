@@ -1,5 +1,6 @@
 #include "control/main_window_model.h"
 
+#include "forms/help_file.h"
 #include "forms/quick_wizard_buttons.h"
 #include "language/ansi_text.h"
 #include "playback/network_commands.h"
@@ -176,9 +177,7 @@ bool MainWindowModel::Run(MainCommand c, int index) {
             return true;
         case MainCommand::Contents:
         case MainCommand::TrayHelp:
-            OpenProgramFile("KORRINDA.HLP", "",
-                            "The help file KORRINDA.HLP could not be located.  Please make sure "
-                            "that it was installed.");
+            OpenProgramFile(kHelpFile, "", kHelpFileMissing);
             return true;
         case MainCommand::MouseLocator:
             OpenProgramFile("CURSFIND.EXE", "JQV",

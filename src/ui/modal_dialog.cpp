@@ -1,5 +1,8 @@
 #include "ui/modal_dialog.h"
 
+#include "forms/help_file.h"
+#include "ui/program_folder.h"
+
 namespace tavrin {
 
 INT_PTR ModalDialog::Create(HWND owner) {
@@ -26,6 +29,15 @@ void ModalDialog::ShowFailure(const std::string& title, const std::string& messa
     SendMessageA(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(focusId)), TRUE);
 }
 
+void ModalDialog::OpenHelp() {
+    const std::string path = ProgramFolder() + "\\" + kHelpFile;
+    if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        MessageBoxA(hwnd_, kHelpFileMissing, "Error", MB_OK | MB_ICONERROR);
+        return;
+    }
+    WinHelpA(hwnd_, path.c_str(), HELP_KEY, reinterpret_cast<ULONG_PTR>(helpKeyword_));
+}
+
 INT_PTR CALLBACK ModalDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_INITDIALOG) {
         auto* self = reinterpret_cast<ModalDialog*>(lParam);
@@ -45,6 +57,10 @@ INT_PTR CALLBACK ModalDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPA
             }
             if (code == BN_CLICKED && id == IDCANCEL) {
                 self->OnCancel();
+                return TRUE;
+            }
+            if (code == BN_CLICKED && id == IDHELP && self->helpKeyword_) {
+                self->OpenHelp();
                 return TRUE;
             }
             return self->OnCommand(id, code) ? TRUE : FALSE;

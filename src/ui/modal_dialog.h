@@ -3,7 +3,9 @@
 // in the shape of 7-Zip's CModalDialog: Create runs DialogBoxParam, whose
 // procedure keeps `this` and forwards to the virtual handlers below. The
 // owner is disabled while the dialog is open; Enter presses the default
-// button, Esc (and the close box) cancels.
+// button, Esc (and the close box) cancels. A dialog that names a help
+// keyword has a "&Help" button (IDHELP) in its template, which opens the
+// program's help file at that keyword.
 #include <windows.h>
 
 #include <string>
@@ -20,7 +22,8 @@ public:
     INT_PTR Create(HWND owner);
 
 protected:
-    explicit ModalDialog(int templateId) : templateId_(templateId) {}
+    explicit ModalDialog(int templateId, const char* helpKeyword = nullptr)
+        : templateId_(templateId), helpKeyword_(helpKeyword) {}
     virtual ~ModalDialog() = default;
 
     // WM_INITDIALOG: true gives the focus to the first tab stop, false keeps
@@ -76,8 +79,11 @@ protected:
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    // The help file at the keyword; when the file is missing, a message says so.
+    void OpenHelp();
 
     int templateId_;
+    const char* helpKeyword_;
     HWND hwnd_ = nullptr;
 };
 

@@ -7,7 +7,7 @@ namespace tavrin {
 
 SystemKeysDialog::SystemKeysDialog(SystemKeysForm& form, HookLibrary& hooks, MacroTable& table,
                                    UserMessages& messages, uint32_t mainWindow, int function)
-    : ModalDialog(kSystemKeysDialog),
+    : ModalDialog(kSystemKeysDialog, "SYSTEM Hot Keys"),
       form_(form),
       hooks_(hooks),
       table_(table),

@@ -1,6 +1,7 @@
 # The System Hot Keys dialog, opened by Rename Macro on a system macro: a
 # hot key pressed on the X display while a field has the focus goes into
-# the field instead of starting anything, a Global macro's key is refused,
+# the field instead of starting anything, "&Help" says the help file is
+# missing, a Global macro's key is refused,
 # and after Ok the new key brings the program up and the old one is free.
 . "$HERE/lib.sh"
 fresh_program_dir src/app/QORVIL.EXE src/hooklib/ZYNHOOK.DLL tests/wine/store_probe.exe \
@@ -25,6 +26,17 @@ field_is() {
         || fail "the field holds \"$(run_probe window_tool.exe text "System Hot Keys")\", not \"$1\""
 }
 field_is "Ctrl+Alt+Shift+W"
+
+# "&Help" without the help file says so, and the dialog stays.
+run_probe window_tool.exe press "System Hot Keys" "&Help" || fail "no Help button"
+wait_for_windows "Error" || fail "Help said nothing of the missing help file"
+[ "$(run_probe window_tool.exe message "Error" | tr -d '\r')" = \
+    "The help file KORRINDA.HLP could not be located.  Please make sure that it was installed." ] \
+    || fail "Help said: $(run_probe window_tool.exe message "Error")"
+focus_window "$(xdotool search --name "^Error$" | head -n 1)" "Error"
+xdotool key Return
+wait_for_windows "Error" 0 || fail "the help message did not close"
+focus_window "$dialog" "System Hot Keys"
 
 xdotool key ctrl+alt+n
 wait_for_windows "Error" || fail "the key of a Global macro was not refused"
