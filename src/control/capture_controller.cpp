@@ -71,10 +71,12 @@ void CaptureController::StartACapture() {
     setup.stop = SystemStopKey(stopCode);
     quick_ = true;
     programScope_ = false;
+    // The library has the setup before the notice goes, so that recording
+    // begins the moment the user closes it.
+    Publish(setup);
     if (settings_.CapturePrompt)
         ui.ShowNotice("Start Capture", "Tavrin 99 macro capture will now start.\r\n\r\nUse " +
                                            HotKeyName(stopCode) + " to stop the capture.");
-    Publish(setup);
     StartRecording();
 }
 
