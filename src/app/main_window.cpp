@@ -23,9 +23,10 @@ constexpr UINT kMainTrayIcon = 1;
 constexpr UINT kMsgMenuTrayIcon = WM_APP + 3;
 
 ControllerPlatform PlatformOf(AppContext& app) {
-    return {app.input,    app.desktop, app.fileSystem, app.files, app.clipboard, app.pump,
-            app.playbackUi, app.hooks, app.clock,     app.messages, app.timers,  app.sound,
-            app.system};
+    return {{app.input, app.desktop, app.fileSystem, app.files, app.clipboard, app.pump,
+             app.playbackUi, app.hooks, app.clock, app.sound, app.system},
+            app.messages,
+            app.timers};
 }
 
 }  // namespace

@@ -9,17 +9,12 @@
 #include <string>
 
 #include "control/capture_controller.h"
-#include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/desktop.h"
-#include "platform/file_system.h"
-#include "platform/files.h"
 #include "platform/hook_library.h"
 #include "platform/input.h"
-#include "platform/message_pump.h"
 #include "platform/playback_ui.h"
 #include "platform/sound.h"
-#include "platform/system_platform.h"
 #include "platform/timers.h"
 #include "platform/user_messages.h"
 #include "playback/player.h"
@@ -34,21 +29,11 @@
 
 namespace tavrin {
 
-// The system as the controller reaches it.
-struct ControllerPlatform {
-    Input& input;
-    Desktop& desktop;
-    FileSystem& fileSystem;
-    Files& files;
-    Clipboard& clipboard;
-    MessagePump& pump;
-    PlaybackUi& ui;
-    HookLibrary& hooks;
-    Clock& clock;
+// The system as the controller reaches it: the player's, and the program's
+// own messages and timers.
+struct ControllerPlatform : PlayerPlatform {
     UserMessages& messages;
     Timers& timers;
-    Sound& sound;
-    const SystemPlatform& system;
 };
 
 // What only the main window can do for the controller.

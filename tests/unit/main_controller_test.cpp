@@ -48,8 +48,10 @@ protected:
     Settings settings;
     MacroStore store = FakeStore(*this, settings.CurrentFile);
     MainController controller{
-        {input, desktop, fileSystem, files, clipboard, pump, ui, hooks, clock, messages, timers,
-         sound, system.platform},
+        {{input, desktop, fileSystem, files, clipboard, pump, ui, hooks, clock, sound,
+          system.platform},
+         messages,
+         timers},
         store,
         settings,
         host};
