@@ -105,10 +105,12 @@ int HotKeyRunner::GetMacro(uint16_t code) {
     const int count = t.MacroCount();
     // The window in front first, unless it is the pause dialog.
     if (WindowId front = desktop_.Foreground()) {
-        const ScopeTarget target = ScopeTargetOf(desktop_, front);
+        std::vector<int> candidates;
+        for (int n = 1; n <= count; ++n)
+            if (t.ActiveOf(n) && t.HotKeyOf(n) == code) candidates.push_back(n);
+        const ScopeTarget target = ScopeTargetOf(desktop_, front, t, candidates);
         if (!Contains(target.title, "PAUSE (")) {
-            for (int n = 1; n <= count; ++n) {
-                if (!t.ActiveOf(n) || t.HotKeyOf(n) != code) continue;
+            for (int n : candidates) {
                 if (InWindowScope(t, n, target) || InProgramScope(t, n, target)) {
                     player_.Windows().SetTarget(front);
                     return n;

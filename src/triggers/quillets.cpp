@@ -62,7 +62,7 @@ void Quillets::TestIt() {
     if (matches.empty() || runner_.RefuseWhileBusy()) return;
 
     // A scoped match runs only while its window or program is in front.
-    const ScopeTarget target = ScopeTargetOf(desktop_, desktop_.Foreground());
+    const ScopeTarget target = ScopeTargetOf(desktop_, desktop_.Foreground(), t, matches);
     int chosen = 0;
     for (int n : matches) {
         if (InWindowScope(t, n, target)) {

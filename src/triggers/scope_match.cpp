@@ -17,8 +17,12 @@ ScopeTarget MakeScopeTarget(const std::string& title, const std::string& program
 // brought one forward) can be handled before it, and the cached name would
 // then be the previous window's while the title read here is the new one's.
 // Asked now, the program is always that of the window whose title is matched.
-ScopeTarget ScopeTargetOf(Desktop& desktop, WindowId window) {
-    return MakeScopeTarget(desktop.Title(window), ProgramOfWindow(desktop, window));
+ScopeTarget ScopeTargetOf(Desktop& desktop, WindowId window, const MacroTable& table,
+                          const std::vector<int>& macros) {
+    bool programScoped = false;
+    for (int n : macros) programScoped = programScoped || table.ScopeOf(n) == kScopeProgram;
+    return MakeScopeTarget(desktop.Title(window),
+                           programScoped ? ProgramOfWindow(desktop, window) : "");
 }
 
 bool InWindowScope(const MacroTable& t, int n, const ScopeTarget& target) {
