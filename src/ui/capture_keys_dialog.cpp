@@ -2,13 +2,10 @@
 
 #include "forms/capture_keys_form.h"
 #include "ui/capture_keys_dialog_res.h"
+#include "ui/capture_option_controls.h"
 
 namespace tavrin {
 namespace {
-
-constexpr int kRelativeRadios[] = {kKeysScreenRadio, kKeysWindowRadio, kKeysPositionRadio};
-constexpr int kSpeedRadios[] = {kKeysActualRadio, kKeysHalfRadio, kKeysDoubleRadio,
-                                kKeysQuadrupleRadio};
 
 // Visible, not minimised top-level windows with a title that is not blank,
 // other than the program's own.
@@ -43,14 +40,7 @@ bool CaptureKeysDialog::OnInit() {
     SetItemText(kKeysOwnStopText, CaptureOwnStopText(record_));
     LimitText(kKeysNicknameField, 50);
     SetItemText(kKeysNicknameField, record_.Nickname);
-    SetChecked(kKeysKeysCheck, options_.Keys);
-    SetChecked(kKeysDoubleAltCheck, options_.DoubleAlt);
-    SetChecked(kKeysMouseCheck, options_.Mouse);
-    SetChecked(kRelativeRadios[options_.Relative - 1], true);
-    SetChecked(kKeysClicksOnlyCheck, options_.ClicksOnly);
-    SetChecked(kKeysWindowSizeCheck, options_.WindowSize);
-    SetChecked(kKeysTimeCheck, options_.Time);
-    SetChecked(kSpeedRadios[options_.Speed - 1], true);
+    ShowCaptureOptions(*this, CaptureOptionsIn::Macro, options_);
     const bool global = CaptureGlobalAllowed(table_, request_.macro, record_);
     SetChecked(options_.Global && global ? kKeysGlobalRadio : kKeysProgramRadio, true);
     EnableItem(kKeysGlobalRadio, global);
@@ -63,21 +53,11 @@ bool CaptureKeysDialog::OnInit() {
 }
 
 void CaptureKeysDialog::ReadOptions() {
-    options_.Keys = IsChecked(kKeysKeysCheck);
-    options_.DoubleAlt = IsChecked(kKeysDoubleAltCheck);
-    options_.Mouse = IsChecked(kKeysMouseCheck);
-    options_.Relative = CheckedOf(kRelativeRadios, options_.Relative);
-    options_.ClicksOnly = IsChecked(kKeysClicksOnlyCheck);
-    options_.WindowSize = IsChecked(kKeysWindowSizeCheck);
-    options_.Time = IsChecked(kKeysTimeCheck);
-    options_.Speed = CheckedOf(kSpeedRadios, options_.Speed);
+    ReadCaptureOptions(*this, CaptureOptionsIn::Macro, options_);
 }
 
 void CaptureKeysDialog::EnableDependents() {
-    EnableItem(kKeysDoubleAltCheck, options_.DoubleAltEnabled());
-    for (int id : kRelativeRadios) EnableItem(id, options_.RelativeEnabled());
-    EnableItem(kKeysWindowSizeCheck, options_.WindowSizeEnabled());
-    for (int id : kSpeedRadios) EnableItem(id, options_.SpeedsEnabled());
+    EnableCaptureOptions(*this, CaptureOptionsIn::Macro, options_);
 }
 
 bool CaptureKeysDialog::OnCommand(int id, int code) {

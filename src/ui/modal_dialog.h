@@ -21,6 +21,20 @@ public:
     // IDCANCEL, ...), or -1 when the dialog cannot be made.
     INT_PTR Create(HWND owner);
 
+    // Buttons, also for a table of controls that two dialogs share
+    // (capture_option_controls.h).
+    bool IsChecked(int id) const { return IsDlgButtonChecked(hwnd_, id) == BST_CHECKED; }
+    void SetChecked(int id, bool on) { CheckDlgButton(hwnd_, id, on ? BST_CHECKED : BST_UNCHECKED); }
+    // The place (from 1) of the checked button of a radio group; current
+    // when none is checked.
+    template <size_t N>
+    int CheckedOf(const int (&group)[N], int current) const {
+        for (size_t k = 0; k < N; ++k)
+            if (IsChecked(group[k])) return static_cast<int>(k) + 1;
+        return current;
+    }
+    void EnableItem(int id, bool on) { EnableWindow(Item(id), on); }
+
 protected:
     explicit ModalDialog(int templateId, const char* helpKeyword = nullptr)
         : templateId_(templateId), helpKeyword_(helpKeyword) {}
@@ -61,17 +75,6 @@ protected:
     HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
     std::string ItemText(int id) const;
     void SetItemText(int id, const std::string& text);
-    bool IsChecked(int id) const { return IsDlgButtonChecked(hwnd_, id) == BST_CHECKED; }
-    void SetChecked(int id, bool on) { CheckDlgButton(hwnd_, id, on ? BST_CHECKED : BST_UNCHECKED); }
-    // The place (from 1) of the checked button of a radio group; current
-    // when none is checked.
-    template <size_t N>
-    int CheckedOf(const int (&group)[N], int current) const {
-        for (size_t k = 0; k < N; ++k)
-            if (IsChecked(group[k])) return static_cast<int>(k) + 1;
-        return current;
-    }
-    void EnableItem(int id, bool on) { EnableWindow(Item(id), on); }
     void LimitText(int id, size_t chars) { SendDlgItemMessageA(hwnd_, id, EM_LIMITTEXT, chars, 0); }
     // A failed check: the message in a box over the dialog, then the focus
     // in the field it names.

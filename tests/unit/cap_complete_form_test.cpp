@@ -4,6 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <tuple>
+#include <vector>
+
+#include "capture/capture_request.h"
 #include "fakes/fake_messages.h"
 #include "store/hot_key_codes.h"
 
@@ -128,6 +133,81 @@ TEST(CaptureDefaultsFormTest, DependentControlsAndStoring) {
     EXPECT_FALSE(s.CaptureGlobal);
     EXPECT_EQ(s.CaptureRelativeToScreen, 2);
     EXPECT_EQ(s.CaptureSpeed, 2);
+}
+
+// Both dialogs take their options from the settings through
+// CaptureDefaultsForm: "Capture Defaults" stores them back, "Capture Macro"
+// makes the capture's options and speed of them.
+auto CaptureFields(const Settings& s) {
+    return std::make_tuple(s.CaptureKeys, s.CaptureDoubleAlt, s.CaptureMouse,
+                           s.CaptureRelativeToScreen, s.CaptureClicksOnly, s.CaptureWindowSize,
+                           s.CaptureTime, s.CaptureSpeed, s.CapturePrompt, s.CaptureGlobal);
+}
+
+auto OptionFields(const CaptureOptions& o) {
+    return std::make_tuple(o.keys, o.doubleAlt, o.mouse, o.relative, o.clicksOnly, o.windowSize,
+                           o.time);
+}
+
+struct OptionCase {
+    const char* what;
+    std::function<void(Settings&)> change;  // away from the default
+};
+
+const std::vector<OptionCase>& OptionCases() {
+    static const std::vector<OptionCase> cases = {
+        {"keys", [](Settings& s) { s.CaptureKeys = false; }},
+        {"double Alt", [](Settings& s) { s.CaptureDoubleAlt = false; }},
+        {"mouse", [](Settings& s) { s.CaptureMouse = false; }},
+        {"relative to the window", [](Settings& s) { s.CaptureRelativeToScreen = 2; }},
+        {"relative to the position", [](Settings& s) { s.CaptureRelativeToScreen = 3; }},
+        {"clicks only", [](Settings& s) { s.CaptureClicksOnly = false; }},
+        {"no window size, relative to the window",
+         [](Settings& s) {
+             s.CaptureRelativeToScreen = 2;
+             s.CaptureWindowSize = false;
+         }},
+        {"time", [](Settings& s) { s.CaptureTime = false; }},
+        {"half speed", [](Settings& s) { s.CaptureSpeed = 2; }},
+        {"double speed", [](Settings& s) { s.CaptureSpeed = 3; }},
+        {"quadruple speed", [](Settings& s) { s.CaptureSpeed = 4; }},
+        {"prompt", [](Settings& s) { s.CapturePrompt = false; }},
+        {"global", [](Settings& s) { s.CaptureGlobal = false; }},
+    };
+    return cases;
+}
+
+TEST(CaptureOptionsRoundTripTest, CaptureDefaultsStoresWhatItShowed) {
+    for (const OptionCase& c : OptionCases()) {
+        Settings s;
+        c.change(s);
+        Settings back;
+        CaptureDefaultsForm(s).OkButtonClick(back);
+        EXPECT_EQ(CaptureFields(back), CaptureFields(s)) << c.what;
+    }
+}
+
+TEST(CaptureOptionsRoundTripTest, CaptureMacroCapturesWhatItShowed) {
+    for (const OptionCase& c : OptionCases()) {
+        Settings s;
+        c.change(s);
+        Settings chosen;
+        CaptureDefaultsForm(s).OkButtonClick(chosen);
+        EXPECT_EQ(OptionFields(CaptureOptionsOf(chosen)), OptionFields(CaptureOptionsOf(s)))
+            << c.what;
+        EXPECT_EQ(chosen.CaptureSpeed, s.CaptureSpeed) << c.what;
+    }
+}
+
+TEST(CaptureOptionsRoundTripTest, EachSettingIsShownInItsOwnField) {
+    Settings s;
+    s.CaptureKeys = s.CaptureMouse = s.CaptureWindowSize = s.CapturePrompt = false;
+    s.CaptureRelativeToScreen = 3;
+    s.CaptureSpeed = 2;
+    const CaptureDefaultsForm f(s);
+    EXPECT_EQ(std::make_tuple(f.Keys, f.DoubleAlt, f.Mouse, f.Relative, f.ClicksOnly,
+                              f.WindowSize, f.Time, f.Speed, f.Prompt, f.Global),
+              std::make_tuple(false, true, false, 3, true, false, true, 2, false, true));
 }
 
 }  // namespace
