@@ -70,11 +70,17 @@ void RemapDialog::FillList(size_t group) {
 void RemapDialog::EditRow(size_t group, int row) {
     if (browsing_ || row < 0 || static_cast<size_t>(row) >= kRemapGroups[group].size) return;
     const size_t position = RemapForm::Position(group, static_cast<size_t>(row));
-    SelectCharacterDialog select(form_.At(position));
+    HWND list = Item(kGroupLists[group]);
+    RECT bounds;
+    ListView_GetItemRect(list, row, &bounds, LVIR_BOUNDS);
+    MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&bounds), 2);
+    SelectCharacterDialog select(
+        form_.At(position),
+        {bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top});
     if (select.Create(Handle()) != IDOK) return;
     form_.Set(position, select.Character());
     std::string types = RemapCellText(form_.At(position));
-    ListView_SetItemText(Item(kGroupLists[group]), row, 1, &types[0]);
+    ListView_SetItemText(list, row, 1, &types[0]);
 }
 
 bool RemapDialog::OnNotify(int id, const NMHDR& header) {
