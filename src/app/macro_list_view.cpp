@@ -10,6 +10,7 @@
 #include "forms/macro_sort.h"
 #include "language/ansi_text.h"
 #include "triggers/activation_text.h"
+#include "ui/list_custom_draw.h"
 
 namespace tavrin {
 
@@ -164,11 +165,9 @@ std::string MacroListView::CellText(int row, int column) const {
 
 // Each row is drawn whole: the number, the icon and the three texts, each
 // cut to its cell.
-void MacroListView::DrawRow(const NMLVCUSTOMDRAW& draw) {
-    const int row = static_cast<int>(draw.nmcd.dwItemSpec);
+void MacroListView::DrawRow(HDC dc, int row) {
     if (row < 0 || row >= RowCount()) return;
     const int n = rows_[row];
-    HDC dc = draw.nmcd.hdc;
     RECT bounds;
     ListView_GetItemRect(list_, row, &bounds, LVIR_BOUNDS);
     const bool selected = ListView_GetItemState(list_, row, LVIS_SELECTED) != 0;
@@ -258,15 +257,14 @@ bool MacroListView::OnNotify(const NMHDR& header, LRESULT& result) {
             return true;
         }
         case NM_CUSTOMDRAW: {
-            const auto& draw = reinterpret_cast<const NMLVCUSTOMDRAW&>(header);
-            if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) {
-                result = CDRF_NOTIFYITEMDRAW;
-            } else if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT) {
-                DrawRow(draw);
-                result = CDRF_SKIPDEFAULT;
-            } else {
-                result = CDRF_DODEFAULT;
-            }
+            auto& draw = reinterpret_cast<NMLVCUSTOMDRAW&>(const_cast<NMHDR&>(header));
+            result = ListCustomDraw(
+                draw,
+                [this](NMLVCUSTOMDRAW& item, int row) {
+                    DrawRow(item.nmcd.hdc, row);
+                    return static_cast<LRESULT>(CDRF_SKIPDEFAULT);
+                },
+                nullptr);
             return true;
         }
         case NM_RCLICK: {

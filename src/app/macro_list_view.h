@@ -54,7 +54,7 @@ private:
     static LRESULT CALLBACK ListProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     static LRESULT CALLBACK HeaderProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     std::string CellText(int row, int column) const;
-    void DrawRow(const NMLVCUSTOMDRAW& draw);
+    void DrawRow(HDC dc, int row);
     void SelectRow(int row);
     void OnTyped(char c);
     int HeaderColumnAt(LPARAM lParam) const;

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "ui/choose_macro_dialog_res.h"
+#include "ui/list_custom_draw.h"
 
 namespace tavrin {
 
@@ -180,15 +181,11 @@ bool ChooseMacroDialog::OnNotify(int id, const NMHDR& header) {
         case NM_CUSTOMDRAW: {
             // The key column on silver.
             auto& draw = reinterpret_cast<NMLVCUSTOMDRAW&>(const_cast<NMHDR&>(header));
-            LRESULT result = CDRF_DODEFAULT;
-            if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) {
-                result = CDRF_NOTIFYITEMDRAW;
-            } else if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT) {
-                result = CDRF_NOTIFYSUBITEMDRAW;
-            } else if (draw.nmcd.dwDrawStage == (CDDS_ITEMPREPAINT | CDDS_SUBITEM)) {
-                draw.clrTextBk = draw.iSubItem == 0 ? kSilver : GetSysColor(COLOR_WINDOW);
-                result = CDRF_NEWFONT;
-            }
+            const LRESULT result =
+                ListCustomDraw(draw, nullptr, [](NMLVCUSTOMDRAW& cell, int, int column) {
+                    cell.clrTextBk = column == 0 ? kSilver : GetSysColor(COLOR_WINDOW);
+                    return static_cast<LRESULT>(CDRF_NEWFONT);
+                });
             SetWindowLongPtrA(Handle(), DWLP_MSGRESULT, result);
             return true;
         }

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "ui/list_custom_draw.h"
 #include "ui/remap_dialog_res.h"
 #include "ui/select_character_dialog.h"
 
@@ -70,11 +71,17 @@ void RemapDialog::FillList(size_t group) {
 void RemapDialog::EditRow(size_t group, int row) {
     if (browsing_ || row < 0 || static_cast<size_t>(row) >= kRemapGroups[group].size) return;
     const size_t position = RemapForm::Position(group, static_cast<size_t>(row));
-    SelectCharacterDialog select(form_.At(position));
+    HWND list = Item(kGroupLists[group]);
+    RECT bounds;
+    ListView_GetItemRect(list, row, &bounds, LVIR_BOUNDS);
+    MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&bounds), 2);
+    SelectCharacterDialog select(
+        form_.At(position),
+        {bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top});
     if (select.Create(Handle()) != IDOK) return;
     form_.Set(position, select.Character());
     std::string types = RemapCellText(form_.At(position));
-    ListView_SetItemText(Item(kGroupLists[group]), row, 1, &types[0]);
+    ListView_SetItemText(list, row, 1, &types[0]);
 }
 
 bool RemapDialog::OnNotify(int id, const NMHDR& header) {
@@ -103,28 +110,24 @@ bool RemapDialog::OnNotify(int id, const NMHDR& header) {
 
 // The key column on silver; a replacement bold, "none" in regular type.
 bool RemapDialog::CustomDraw(NMLVCUSTOMDRAW& draw) {
-    LRESULT result = CDRF_DODEFAULT;
-    if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) {
-        result = CDRF_NOTIFYITEMDRAW;
-    } else if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT) {
-        result = CDRF_NOTIFYSUBITEMDRAW;
-    } else if (draw.nmcd.dwDrawStage == (CDDS_ITEMPREPAINT | CDDS_SUBITEM)) {
-        const bool selected = ListView_GetItemState(draw.nmcd.hdr.hwndFrom,
-                                                    static_cast<int>(draw.nmcd.dwItemSpec),
-                                                    LVIS_SELECTED) != 0;
-        bool bold = false;
-        if (draw.iSubItem == 0 && !selected) draw.clrTextBk = kSilver;
-        if (draw.iSubItem == 1) {
-            const int group = GroupOf(static_cast<int>(draw.nmcd.hdr.idFrom));
-            const size_t position =
-                RemapForm::Position(static_cast<size_t>(group), draw.nmcd.dwItemSpec);
-            if (!selected) draw.clrTextBk = GetSysColor(COLOR_WINDOW);
-            if (form_.At(position) != 0) bold = true;
-        }
-        SelectObject(draw.nmcd.hdc, bold ? bold_ : reinterpret_cast<HFONT>(SendMessageA(
-                                                       draw.nmcd.hdr.hwndFrom, WM_GETFONT, 0, 0)));
-        result = CDRF_NEWFONT;
-    }
+    const LRESULT result =
+        ListCustomDraw(draw, nullptr, [this](NMLVCUSTOMDRAW& cell, int row, int column) {
+            HWND list = cell.nmcd.hdr.hwndFrom;
+            const bool selected = ListView_GetItemState(list, row, LVIS_SELECTED) != 0;
+            bool bold = false;
+            if (column == 0 && !selected) cell.clrTextBk = kSilver;
+            if (column == 1) {
+                const int group = GroupOf(static_cast<int>(cell.nmcd.hdr.idFrom));
+                const size_t position =
+                    RemapForm::Position(static_cast<size_t>(group), static_cast<size_t>(row));
+                if (!selected) cell.clrTextBk = GetSysColor(COLOR_WINDOW);
+                if (form_.At(position) != 0) bold = true;
+            }
+            SelectObject(cell.nmcd.hdc,
+                         bold ? bold_
+                              : reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0)));
+            return static_cast<LRESULT>(CDRF_NEWFONT);
+        });
     SetWindowLongPtrA(Handle(), DWLP_MSGRESULT, result);
     return true;
 }

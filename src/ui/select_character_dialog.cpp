@@ -1,5 +1,6 @@
 #include "ui/select_character_dialog.h"
 
+#include "forms/popup_place.h"
 #include "forms/remap_form.h"
 #include "ui/character_grid.h"
 #include "ui/remap_dialog_res.h"
@@ -13,8 +14,8 @@ constexpr int kMargin = 8;
 
 }  // namespace
 
-SelectCharacterDialog::SelectCharacterDialog(uint8_t current)
-    : ModalDialog(kSelectCharacterDialog), character_(current) {
+SelectCharacterDialog::SelectCharacterDialog(uint8_t current, const ScreenRect& row)
+    : ModalDialog(kSelectCharacterDialog), character_(current), row_(row) {
     RegisterCharacterGrid(GetModuleHandleA(nullptr));
 }
 
@@ -27,8 +28,11 @@ bool SelectCharacterDialog::OnInit() {
                        static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_EXSTYLE)));
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
-    SetWindowPos(Handle(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, SWP_NOZORDER);
+    RECT work;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const ScreenRect place = PlaceBesideRow(
+        row_, width, height, {work.left, work.top, work.right - work.left, work.bottom - work.top});
+    SetWindowPos(Handle(), nullptr, place.left, place.top, width, height, SWP_NOZORDER);
     HWND grid = Item(kSelectCharacterGrid);
     MoveWindow(grid, kMargin, kMargin, gridWidth, gridHeight, FALSE);
     const int middle = kMargin + gridWidth / 2;

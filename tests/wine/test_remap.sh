@@ -36,6 +36,14 @@ xdotool key alt+r
 focus_title "Keyboard Remapper"
 xdotool key alt+l F2                 # row "a" of the lower case list
 focus_title "Select Character"
+# Select Character opens just below that row, the first of the list, its left
+# edge at the list's: 78 and 16 dialog units into the remapper's 300 x 196.
+eval "$(xdotool getwindowgeometry --shell "$(xdotool search --name "Keyboard Remapper" | head -n 1)")"
+listLeft=$(( X + WIDTH * 78 / 300 )) listTop=$(( Y + HEIGHT * 16 / 196 ))
+eval "$(xdotool getwindowgeometry --shell "$(xdotool search --name "Select Character" | head -n 1)")"
+[ $(( X - listLeft )) -ge -12 ] && [ $(( X - listLeft )) -le 12 ] \
+    && [ "$Y" -gt "$listTop" ] && [ "$Y" -lt $(( listTop + 90 )) ] \
+    || fail "Select Character at $X,$Y is not below the first row of the list at $listLeft,$listTop"
 xdotool key Left Return              # from "b" back to "a"
 wait_for_windows "Select Character" 0 || fail "Select Character is still open"
 focus_title "Keyboard Remapper"
