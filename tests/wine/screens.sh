@@ -194,7 +194,11 @@ while IFS='|' read -r -u 3 name title open close; do
     open=$(sed 's/^ *//; s/ *$//' <<<"$open")
     close=$(sed 's/^ *//; s/ *$//' <<<"$close")
     if steps "$open" && id=$(window_of "$title"); then
-        # The pointer out of the way, so no hint or hover shows over the window.
+        # The pointer out of the way while the picture is taken, so no hint
+        # or hover shows over the window; then back, since keys go where it
+        # is when the X focus reverts to the pointer.
+        eval "$(xdotool getmouselocation --shell)"
+        pointer_x=$X pointer_y=$Y
         xdotool mousemove 1020 760
         sleep 1  # let it paint
         if [ "$title" = "Wine System Tray" ]; then
@@ -205,6 +209,7 @@ while IFS='|' read -r -u 3 name title open close; do
         else
             import -window "$id" "$OUT/$name.png" && written=$((written + 1))
         fi
+        xdotool mousemove "$pointer_x" "$pointer_y"
         steps "$close" && { [ "$close" = - ] || gone "$title"; } || echo "could not close: $name"
     else
         echo "missing: $name"
