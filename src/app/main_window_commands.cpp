@@ -113,14 +113,14 @@ void MainWindow::ApplyCommands() {
     speed_.SetHint(kMenuActivate, st.activateHint);
     speed_.SetHint(kMenuModifyDirectly, st.modifyHint);
     for (const CommandEntry& e : kCommands) {
-        const bool on = model_.Enabled(e.command);
+        const bool on = model_.Enabled(e.command, st);
         for (int k = 0; k < e.count; ++k) menu_.Enable(e.id + k, on);
-        speed_.Enable(e.id, model_.ButtonEnabled(e.command));
+        speed_.Enable(e.id, model_.ButtonEnabled(e.command, st));
         panel_.Enable(e.id, on);
     }
     menu_.Check(kMenuShowDate, model_.Checked(MainCommand::ShowDate));
     menu_.Check(kMenuDisableSaver, model_.Checked(MainCommand::DisableSaver));
-    wizards_.Enable(model_.Enabled(MainCommand::QuickWizard));
+    wizards_.Enable(model_.Enabled(MainCommand::QuickWizard, st));
 }
 
 // A menu command whose window comes with a later version: the user is told

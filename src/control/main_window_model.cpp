@@ -109,9 +109,9 @@ MacroCommandState MainWindowModel::MacroState() const {
 // Browse Mode leaves the macro file as it is: every command that would
 // change it rests, and Browse All Mode rests opening, printing and the
 // preferences too.
-bool MainWindowModel::Enabled(MainCommand c) const {
+bool MainWindowModel::Enabled(MainCommand c, const MacroCommandState& macros) const {
     MacroCommand macro;
-    if (MacroCommandOf(c, macro)) return MacroState().Enabled(macro);
+    if (MacroCommandOf(c, macro)) return macros.Enabled(macro);
     switch (c) {
         case MainCommand::NewFile:
         case MainCommand::Network:
@@ -140,9 +140,9 @@ bool MainWindowModel::Enabled(MainCommand c) const {
 }
 
 // The speed button of "Open File" rests in Browse Mode too.
-bool MainWindowModel::ButtonEnabled(MainCommand c) const {
+bool MainWindowModel::ButtonEnabled(MainCommand c, const MacroCommandState& macros) const {
     if (c == MainCommand::OpenFile && Browsing()) return false;
-    return Enabled(c);
+    return Enabled(c, macros);
 }
 
 bool MainWindowModel::Checked(MainCommand c) const {

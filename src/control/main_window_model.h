@@ -132,8 +132,12 @@ public:
     // The macro commands' states and captions for the selected macro.
     MacroCommandState MacroState() const;
     // The menu item of command c; its button, where it has one.
-    bool Enabled(MainCommand c) const;
-    bool ButtonEnabled(MainCommand c) const;
+    bool Enabled(MainCommand c) const { return Enabled(c, MacroState()); }
+    bool ButtonEnabled(MainCommand c) const { return ButtonEnabled(c, MacroState()); }
+    // The same with the macro commands' states already worked out, for a
+    // walk over every command.
+    bool Enabled(MainCommand c, const MacroCommandState& macros) const;
+    bool ButtonEnabled(MainCommand c, const MacroCommandState& macros) const;
     bool Checked(MainCommand c) const;
 
     // Runs command c; false when it is the window's to run.
