@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "fakes/sample_tag_fields.h"
 #include "language/tag_table.h"
 #include "language/tag_writer.h"
 #include "store/macro_record.h"
@@ -115,17 +116,6 @@ std::vector<std::pair<std::string, std::vector<MacroRecord>>> MacroFiles() {
         {"timed_b.zyn", {Timed("daily", 3), Timed("weekly", 4), Timed("monthly", 5)}},
         {"timed_c.zyn", {Timed("every 45 minutes", 6)}},
     };
-}
-
-// Field values that every tag can be written with.
-TagFields SampleFields() {
-    TagFields f;
-    f.Numbers = {5, 10, 2};
-    f.Real = 1.5;
-    f.Letters = {'Y', 'F'};
-    f.Flags = "PS";
-    f.Texts = {"Untitled - Notepad", "C:\\tavrin\\notes.txt", "F:\\\\server\\share"};
-    return f;
 }
 
 // Every tag of the table, written by our writer, 30 tags to a text with a

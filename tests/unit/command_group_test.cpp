@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "fakes/sample_tag_fields.h"
 #include "language/tag_table.h"
 #include "language/tag_writer.h"
 #include "playback_rig.h"
@@ -30,18 +31,6 @@ std::vector<CommandGroup> AllGroups() {
     std::vector<CommandGroup> groups;
     for (size_t g = 0; g < kGroups; ++g) groups.push_back(static_cast<CommandGroup>(g));
     return groups;
-}
-
-// Field values every tag can be written with; a wait's time-out is not 0,
-// which would wait for ever.
-TagFields SampleFields() {
-    TagFields f;
-    f.Numbers = {5, 10, 2};
-    f.Real = 1.5;
-    f.Letters = {'Y', 'F'};
-    f.Flags = "PS";
-    f.Texts = {"Untitled - Notepad", "C:\\tavrin\\notes.txt", "F:\\\\server\\share"};
-    return f;
 }
 
 std::string Written(const TagPattern& p) { return WriteTag(p.Kind, p.Index, SampleFields()); }
