@@ -20,6 +20,11 @@ public:
         return typed_;
     }
     WindowId Foreground() override { return ToId(GetForegroundWindow()); }
+    bool OwnWindowInFront() override {
+        DWORD process = 0;
+        GetWindowThreadProcessId(GetForegroundWindow(), &process);
+        return process == GetCurrentProcessId();
+    }
 
 private:
     KeyTracker& keys_;
@@ -59,7 +64,9 @@ bool InputWatch::OnKey(const KBDLLHOOKSTRUCT& key, bool down) {
     e.time = GetTickCount();
     HookEventContext context(keys_, &key);
     if (capture_.StopsOnKey(key, down, e.modifiers)) return StopKeyTaken(e.modifiers, down);
-    const bool swallow = Perform(decision_.OnKey(table_.View(), e, context));
+    const HookOutcome outcome = decision_.OnKey(table_.View(), e, context);
+    if (outcome.heldBack) keys_.HeldBack(key.vkCode);
+    const bool swallow = Perform(outcome);
     // A key the remapper replaces is recorded as its replacement, which
     // comes as the remapper's own input.
     if (down && !swallow && !e.injected && !e.modifiers.ctrl && !e.modifiers.alt &&

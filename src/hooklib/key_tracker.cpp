@@ -34,6 +34,7 @@ Typed CharacterOf(char c, char before = 0) { return {Typed::Character, c, before
 
 void KeyTracker::Resync() {
     down_.reset();
+    heldBack_.reset();
     for (int vk : kModifierKeys)
         if (GetAsyncKeyState(vk) & 0x8000) down_.set(static_cast<size_t>(vk));
     capsLock_ = (GetKeyState(VK_CAPITAL) & 1) != 0;
@@ -45,15 +46,22 @@ bool KeyTracker::Record(DWORD vk, bool down) {
     // The hooks miss the releases of keys held while a secure desktop is in
     // front (Ctrl+Alt+Del, Win+L). The system's state of the modifiers
     // pressed before this key is up to date, so a modifier it has seen
-    // released is let go here too.
+    // released is let go here too, unless the hook kept its press from the
+    // system.
     if (down)
         for (int m : kModifierKeys)
-            if (static_cast<DWORD>(m) != vk && Down(m) && !(GetAsyncKeyState(m) & 0x8000))
+            if (static_cast<DWORD>(m) != vk && Down(m) && !heldBack_.test(static_cast<size_t>(m)) &&
+                !(GetAsyncKeyState(m) & 0x8000))
                 down_.reset(static_cast<size_t>(m));
     const bool repeat = down && down_.test(vk);
     down_.set(vk, down);
+    if (!down) heldBack_.reset(vk);
     if (vk == VK_CAPITAL && down && !repeat) capsLock_ = !capsLock_;
     return repeat;
+}
+
+void KeyTracker::HeldBack(DWORD vk) {
+    if (vk < heldBack_.size()) heldBack_.set(vk);
 }
 
 // The hook normally reports the left and right keys; injected input may

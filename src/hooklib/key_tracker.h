@@ -16,6 +16,9 @@ public:
     void Resync();
     // Records a key event; true when a press repeats a key already down.
     bool Record(DWORD vk, bool down);
+    // The press of modifier vk just recorded was kept from the system: it
+    // is down here until its release, though the system has it up.
+    void HeldBack(DWORD vk);
 
     bool Ctrl() const;
     bool Alt() const;
@@ -40,6 +43,7 @@ private:
     Typed AfterDeadKey(char c);
 
     std::bitset<256> down_;
+    std::bitset<256> heldBack_;
     bool capsLock_ = false;
     wchar_t dead_ = 0;  // the character of the dead key pressed last, 0 for none
 };

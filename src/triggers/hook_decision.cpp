@@ -31,6 +31,15 @@ HookOutcome Swallowed(HookOutcome out) {
     return out;
 }
 
+// The modifiers m with those of the held keys bits as well.
+KeyModifiers WithHeld(KeyModifiers m, uint32_t bits) {
+    m.shift = m.shift || (bits & HeldKeyBits(vk::kShift)) != 0;
+    m.ctrl = m.ctrl || (bits & HeldKeyBits(vk::kCtrl)) != 0;
+    m.alt = m.alt || (bits & HeldKeyBits(vk::kAlt)) != 0;
+    m.win = m.win || (bits & (HeldKeyBits(vk::kLeftWin) | HeldKeyBits(vk::kRightWin))) != 0;
+    return m;
+}
+
 }  // namespace
 
 void HookDecision::ResetKeys() { heldKeys_ = releasedByPlayback_ = 0; }
@@ -40,6 +49,14 @@ HookOutcome HookDecision::OnKey(const HookView& v, const KeyEvent& e, EventConte
     const uint32_t key = e.virtualKey;
     const bool known = key < swallowedKeys_.size();
     const uint32_t bits = HeldKeyBits(key);
+    // While a hot key's macro types, the Shift, Ctrl, Alt and Win keys the
+    // user presses are kept from the system, so none of them can come in
+    // between the moment playback looks at the keyboard and its next key,
+    // and turn that key into a shortcut. Their releases pass: lifting a key
+    // is always safe. In the program's own windows (the pause window, a
+    // prompt) they work as always.
+    const bool heldBack =
+        !e.injected && e.down && bits != 0 && v.inUse && !context.OwnWindowInFront();
     if (e.injected) {
         // Playback letting go of a key the user holds lifts no finger.
         if (e.down) {
@@ -56,7 +73,7 @@ HookOutcome HookDecision::OnKey(const HookView& v, const KeyEvent& e, EventConte
                      (m.ctrl ? HeldKeyBits(vk::kCtrl) : 0) | (m.alt ? HeldKeyBits(vk::kAlt) : 0) |
                      (m.win ? HeldKeyBits(vk::kLeftWin) | HeldKeyBits(vk::kRightWin) : 0) |
                      releasedByPlayback_;
-        heldKeys_ |= bits;
+        if (!heldBack) heldKeys_ |= bits;
     } else {
         heldKeys_ &= ~bits;
         releasedByPlayback_ &= ~bits;
@@ -96,11 +113,13 @@ HookOutcome HookDecision::OnKey(const HookView& v, const KeyEvent& e, EventConte
     // Injected input while InUse is the program's own playback.
     if (e.injected && v.inUse) return out;
 
-    const KeyModifiers& m = e.modifiers;
+    // The user's finger is still on a key playback let go of for him.
+    const KeyModifiers m = e.injected ? e.modifiers : WithHeld(e.modifiers, releasedByPlayback_);
     const int code = HotKeyCodeFor(static_cast<uint16_t>(key), 0, m.ctrl, m.alt, m.shift, m.win);
     if (TakeHotKey(v, code, e.repeat, true, m, e.capsLock, context, out)) return swallowKey();
     if (v.waitKey && !e.repeat) Post(out, v.mainWindow, kMsgKeyPressed, GenericKey(key));
     if (v.hasQuillets || v.waitText) ReportTyping(v, e, context, out);
+    out.swallow = out.heldBack = heldBack;
     return out;
 }
 

@@ -52,6 +52,9 @@ struct HookAction {
 
 struct HookOutcome {
     bool swallow = false;  // keep the event from the programs behind the hook
+    // A modifier press swallowed while playback types: down for the hooks,
+    // up for the system until its release.
+    bool heldBack = false;
     std::vector<HookAction> actions;
 };
 
@@ -102,6 +105,8 @@ public:
     virtual ~EventContext() = default;
     virtual Typed Translate() = 0;
     virtual WindowId Foreground() = 0;
+    // Whether the window in front is one of the program's own.
+    virtual bool OwnWindowInFront() = 0;
 };
 
 class HookDecision {
@@ -119,7 +124,8 @@ public:
     void SetFront(WindowId window) { lastFront_ = window; }
     // The keyboard hook starts again: no key is known to be held.
     void ResetKeys();
-    // The Shift, Ctrl, Alt and Win keys the user holds (bits of kHeldKeys).
+    // The Shift, Ctrl, Alt and Win keys the user holds and the system has
+    // seen pressed (bits of kHeldKeys): the ones playback has to let go of.
     uint32_t HeldKeys() const { return heldKeys_; }
 
 private:

@@ -29,7 +29,9 @@ public:
         ++translations;
         return typed;
     }
+    bool ownInFront = false;
     WindowId Foreground() override { return kFront; }
+    bool OwnWindowInFront() override { return ownInFront; }
 };
 
 // Feeds a HookDecision the way the library's hooks do: the modifiers and
@@ -155,8 +157,8 @@ TEST_F(HookDecisionTest, WinHotKeysGetTheMaskKeyToo) {
 }
 
 TEST_F(HookDecisionTest, TheUsersAltLetGoRightAfterPlaybackPressedItOpensNoMenu) {
+    Press(vk::kLeftAlt);  // the hot key's Alt
     view.inUse = true;
-    Press(vk::kLeftAlt);
     Release(vk::kLeftAlt, true);
     Press(vk::kLeftAlt, true);
     EXPECT_EQ(Release(vk::kLeftAlt), (Strings{"swallow", "mask, then up 164"}));
@@ -187,6 +189,39 @@ TEST_F(HookDecisionTest, InjectedInputWhileInUseIsOurOwnPlaybackAndPasses) {
     view.inUse = false;
     EXPECT_EQ(Press('N', true), (Strings{"swallow", "post 0x402 to 1: 157 77", "mask"}))
         << "injected outside our playback, a hot key is a hot key";
+}
+
+TEST_F(HookDecisionTest, TheUsersModifiersPressedWhilePlaybackTypesAreKeptFromTheSystem) {
+    view.waitKey = true;
+    Press(vk::kLeftCtrl);  // the hot key's Ctrl and Alt, pressed before the macro started
+    Press(vk::kLeftAlt);
+    view.inUse = true;
+    Release(vk::kLeftCtrl, true);  // playback lets go of them
+    Release(vk::kLeftAlt, true);
+    EXPECT_EQ(Press('N'), (Strings{"swallow", "post 0x402 to 1: 157 77", "mask"}))
+        << "the user's fingers are still on them";
+    Release('N');
+    Release(vk::kLeftAlt);
+    Release(vk::kLeftCtrl);
+
+    EXPECT_EQ(Press(vk::kLeftCtrl), (Strings{"swallow", "post 0x40f to 1: 17 0"}))
+        << "held back, and a wait for Ctrl still sees it";
+    EXPECT_EQ(Press(vk::kLeftAlt), (Strings{"swallow", "post 0x40f to 1: 18 0"}));
+    EXPECT_EQ(decision.HeldKeys(), 0u) << "the system never saw them: playback lets go of nothing";
+    EXPECT_EQ(Press('N'), (Strings{"swallow", "post 0x402 to 1: 157 77", "mask"}))
+        << "for the hot keys they are held";
+    Release('N');
+    EXPECT_EQ(Release(vk::kLeftAlt), Strings{}) << "releases pass";
+    EXPECT_EQ(Release(vk::kLeftCtrl), Strings{});
+
+    context.ownInFront = true;
+    EXPECT_EQ(Press(vk::kLeftAlt), (Strings{"post 0x40f to 1: 18 0"}))
+        << "in the program's own windows the keys work";
+    EXPECT_EQ(decision.HeldKeys(), 0x10u);
+    Release(vk::kLeftAlt);
+    context.ownInFront = false;
+    view.inUse = false;
+    EXPECT_EQ(Press(vk::kLeftAlt), (Strings{"post 0x40f to 1: 18 0"})) << "no macro plays";
 }
 
 TEST_F(HookDecisionTest, TheAbortKeyPressedAndInjected) {
