@@ -13,6 +13,8 @@ public:
     // The system gives a short path for it, and that path (without a
     // trailing backslash) is a folder.
     virtual bool FolderExists(const std::string& path) = 0;
+    // The path names a file that exists (not a folder).
+    virtual bool FileExists(const std::string& path) = 0;
     virtual bool CreateFolder(const std::string& path) = 0;
     // The results of these three are ignored.
     virtual void RemoveFile(const std::string& path) = 0;

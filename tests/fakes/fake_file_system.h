@@ -23,6 +23,7 @@ public:
         actions.push_back("chdir " + folder);
     }
     bool FolderExists(const std::string& path) override { return folders.count(Folder(path)) > 0; }
+    bool FileExists(const std::string& path) override { return files_.contents.count(path) > 0; }
     bool CreateFolder(const std::string& path) override {
         actions.push_back("mkdir " + path);
         if (uncreatable.count(Folder(path))) return false;

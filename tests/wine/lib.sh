@@ -147,3 +147,18 @@ start_notepad() {
     NOTEPAD=$(xdotool search --sync --name "Untitled - Notepad" | head -n 1)
     focus_window "$NOTEPAD" "Untitled - Notepad"
 }
+
+# open_dialog <dialog name> [kind [tag to edit]]: opens one command dialog
+# with dialog_probe.exe (copied into the program folder) in the background;
+# dialog_result then waits for it to close and prints its result text.
+open_dialog() {
+    DIALOG_OUT="$PROGRAM_DIR/dialog_result.txt"
+    rm -f "$DIALOG_OUT"
+    wine "$PROGRAM_DIR/dialog_probe.exe" "$@" >"$DIALOG_OUT" 2>/dev/null &
+    DIALOG_PID=$!
+}
+
+dialog_result() {
+    wait_for_exit "$DIALOG_PID" 10 || fail "the dialog did not close"
+    tr -d '\r' <"$DIALOG_OUT" | sed -n 's/^result: //p'
+}

@@ -127,13 +127,18 @@ play() {
     wine "$PROGRAM_DIR/QORVIL.EXE" /A "$1" >/dev/null 2>&1 &
 }
 
+# dialog <dialog name> [kind [tag to edit]]: opens one command dialog.
+dialog() {
+    wine "$PROGRAM_DIR/dialog_probe.exe" "$@" >/dev/null 2>&1 &
+}
+
 # press <title> <button caption>: clicks the button once the window is there.
 press() {
     window_of "$1" >/dev/null && run_probe window_tool.exe press "$1" "$2"
 }
 
 fresh_program_dir src/app/QORVIL.EXE src/hooklib/ZYNHOOK.DLL tests/wine/store_probe.exe \
-    tests/wine/window_tool.exe tests/wine/clip_maker.exe
+    tests/wine/window_tool.exe tests/wine/clip_maker.exe tests/wine/dialog_probe.exe
 run_probe clip_maker.exe 'C:\tavrin\CLIP.AVI'
 add_macro pause 30000 '<PAUSE>'
 add_macro ask 30000 '<PROMPTREP><ENDREP>'

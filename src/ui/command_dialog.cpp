@@ -1,0 +1,51 @@
+#include "ui/command_dialog.h"
+
+namespace tavrin {
+namespace {
+
+constexpr int kGap = 7;  // dialog units between the last panel, the buttons and the edge
+
+}  // namespace
+
+bool CommandDialog::ShowRefusal(const Refusal& refusal, int focusId) {
+    if (refusal.Question)
+        return MessageBoxA(Handle(), refusal.Message.c_str(), "Error",
+                           MB_YESNO | MB_ICONQUESTION) == IDYES;
+    ShowFailure("Error", refusal.Message, focusId);
+    return false;
+}
+
+void CommandDialog::Accept(const std::string& text) {
+    result_ = text;
+    End(IDOK);
+}
+
+void CommandDialog::ShowItems(std::initializer_list<int> ids, bool shown) {
+    for (int id : ids) ShowWindow(Item(id), shown ? SW_SHOWNA : SW_HIDE);
+}
+
+void CommandDialog::PlaceButtonsBelow(int below, std::initializer_list<int> buttons) {
+    RECT gap = {0, 0, 0, kGap};
+    MapDialogRect(Handle(), &gap);
+    RECT last{};
+    GetWindowRect(Item(below), &last);
+    MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&last), 2);
+    const int top = last.bottom + gap.bottom;
+    int height = 0;
+    for (int id : buttons) {
+        RECT r{};
+        GetWindowRect(Item(id), &r);
+        MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&r), 2);
+        height = r.bottom - r.top;
+        SetWindowPos(Item(id), nullptr, r.left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    }
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    RECT frame{};
+    GetWindowRect(Handle(), &frame);
+    const int extra = (frame.bottom - frame.top) - client.bottom;
+    SetWindowPos(Handle(), nullptr, 0, 0, frame.right - frame.left,
+                 top + height + gap.bottom + extra, SWP_NOMOVE | SWP_NOZORDER);
+}
+
+}  // namespace tavrin

@@ -1,0 +1,38 @@
+#pragma once
+// What every command dialog shares over the modal dialog: the result text,
+// set only by an "&Ok" whose checks all passed; refusals shown as the
+// program shows them; panels shown by the choice taken, with the push
+// buttons moved up beneath the last panel shown.
+#include <initializer_list>
+#include <string>
+
+#include "forms/command_fields.h"
+#include "ui/modal_dialog.h"
+
+namespace tavrin {
+
+class CommandDialog : public ModalDialog {
+public:
+    // Empty when the dialog was cancelled or closed, or left with no choice.
+    const std::string& ResultText() const { return result_; }
+
+protected:
+    using ModalDialog::ModalDialog;
+
+    // A refusal: its message in a box titled "Error" with the focus then in
+    // the field focusId, or its question in a Yes/No box titled "Error".
+    // True when a question was answered Yes.
+    bool ShowRefusal(const Refusal& refusal, int focusId);
+    // The result text, and the dialog closes.
+    void Accept(const std::string& text);
+
+    void ShowItems(std::initializer_list<int> ids, bool shown);
+    // Moves the push buttons (one row) to stand kGap dialog units below the
+    // bottom of control below, and fits the dialog's height around them.
+    void PlaceButtonsBelow(int below, std::initializer_list<int> buttons);
+
+private:
+    std::string result_;
+};
+
+}  // namespace tavrin
