@@ -128,6 +128,8 @@ constexpr const char* kNames[] = {
     "file-manipulation", "macro-commands", "network-drive", "text-box",  "video-clip",
     "audio-cd",   "open-explorer",    "desktop",       "default-printer", "screen-setting",
     "reboot-shut-down", "system-controls", "speaker-controls", "wait-for", "dial-up",
+    "insert-symbol", "alt-keypad", "scheduler-frequency", "installed-programs", "set-title",
+    "set-program", "search-replace", "find",
 };
 static_assert(sizeof kNames / sizeof kNames[0] == static_cast<size_t>(CommandDialogId::Count),
               "a name for every dialog");

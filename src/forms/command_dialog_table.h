@@ -42,6 +42,17 @@ enum class CommandDialogId {
     SpeakerControls,  // "Speaker Controls"
     WaitFor,          // "Wait For"
     DialUp,           // "Dial-Up Networking"
+    // Support dialogs, opened from the ones above, by the editors or by the
+    // main window; they serve no command number.
+    FirstSupport,
+    InsertSymbol = FirstSupport,  // "Insert Symbol"
+    AltKeypad,        // the value dialog's "Alt Keypad Sequence"
+    SchedulerFrequency,  // the value dialog's "Scheduler Frequency"
+    InstalledPrograms,   // "List of Installed Programs"
+    SetTitle,         // "Set Title"
+    SetProgram,       // "Set Program"
+    SearchReplace,    // "Search and Replace"
+    Find,             // "Find"
     Count
 };
 
