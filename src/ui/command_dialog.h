@@ -27,11 +27,18 @@ protected:
     void Accept(const std::string& text);
 
     void ShowItems(std::initializer_list<int> ids, bool shown);
+    // Moves a group of controls, keeping their places among themselves, so
+    // that the top of the highest stands top dialog units below the client
+    // area's top.
+    void PlaceItemsAt(std::initializer_list<int> ids, int top);
     // Moves the push buttons (one row) to stand kGap dialog units below the
     // bottom of control below, and fits the dialog's height around them.
     void PlaceButtonsBelow(int below, std::initializer_list<int> buttons);
 
 private:
+    // A control's rectangle in the dialog's client coordinates.
+    RECT ItemRect(int id) const;
+
     std::string result_;
 };
 

@@ -64,6 +64,15 @@ tray-recording                  | Wine System Tray  | -                         
 capture-complete                | Capture Complete  | keys "Tavrin 99 (KELDA)" ctrl+alt+shift+x | keys "Capture Complete" Escape
 capture-macro                   | Capture Macro     | typed "Tavrin 99 (KELDA)" f1; menu m c | keys "Capture Macro" Escape
 notice-no-screen-mode           | Macro Execution Error | play screenmode       | keys "Macro Execution Error" Return
+# Command dialogs: waits, delays, repeats.
+cmd-wait-for                    | Wait For          | dialog wait-for           | keys "Wait For" Escape
+cmd-wait-for-edit               | Wait For          | dialog wait-for 5 "<WAITTXTY:000:Done>" | keys "Wait For" Escape
+cmd-wait-for-clicks             | Wait For          | dialog wait-for 6         | keys "Wait For" Escape
+cmd-set-delay                   | Set Delay         | dialog set-delay          | keys "Set Delay" Escape
+cmd-set-delay-edit              | Set Delay         | dialog set-delay 2 "<MSD:0250>" | keys "Set Delay" Escape
+cmd-repeat-options              | Repeat Options    | dialog repeat-options     | keys "Repeat Options" Escape
+cmd-repeat-options-edit         | Repeat Options    | dialog repeat-options 4 "<III>" | keys "Repeat Options" Escape
+message-wait-for-no-title       | Error             | dialog wait-for; keys "Wait For" Return | keys Error Return; keys "Wait For" Escape
 '
 
 # The pattern for xdotool search --name of the title $1, exactly.

@@ -1,0 +1,27 @@
+#pragma once
+#define kWaitForDialog 10000
+#define kWaitTitleRadio 10001
+#define kWaitLoseRadio 10002
+#define kWaitProgRadio 10003
+#define kWaitKeyRadio 10004
+#define kWaitTextRadio 10005
+#define kWaitLeftRadio 10006
+#define kWaitRightRadio 10007
+#define kWaitMiddleRadio 10008
+#define kWaitPlayBackRadio 10009
+#define kWaitTitleLabel 10010
+#define kWaitTitleHint 10011
+#define kWaitTitleEdit 10012
+#define kWaitProgLabel 10013
+#define kWaitProgHint 10014
+#define kWaitProgEdit 10015
+#define kWaitListPrograms 10016
+#define kWaitKeyLabel 10017
+#define kWaitKeyList 10018
+#define kWaitTextLabel 10019
+#define kWaitTextEdit 10020
+#define kWaitCaseCheck 10021
+#define kWaitForeverRadio 10022
+#define kWaitLimitRadio 10023
+#define kWaitMinutesEdit 10024
+#define kWaitMinutesLabel 10025
