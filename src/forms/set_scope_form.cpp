@@ -20,7 +20,8 @@ CommandAnswer<SetScopeValues> AcceptSetScope(const SetScopeFields& fields) {
     if (!values.Name.empty()) return Answer(values.Name, values);
     const std::string missing =
         fields.Program ? "No program name has been entered." : "No window title has been entered.";
-    if (fields.Highlighted.empty()) return Refuse<V>(missing + "  Please correct.", kScopeNameField);
+    if (fields.Highlighted.empty())
+        return Refuse<V>(missing + "  Please correct.", kScopeNameField);
     CommandAnswer<V> question = Refuse<V>(missing + "  \"" + fields.Highlighted +
                                               "\" is currently highlighted.  Would you like to "
                                               "use it?",

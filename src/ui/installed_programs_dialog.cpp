@@ -9,8 +9,10 @@ InstalledProgramsDialog::InstalledProgramsDialog(const std::vector<InstalledProg
 
 bool InstalledProgramsDialog::OnInit() {
     HWND list = Item(kInstalledList);
+    // Rows a little taller than the font, for the line under each.
     HDC dc = GetDC(list);
-    const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0)));
+    const auto font = reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0));
+    const HGDIOBJ old = SelectObject(dc, font);
     TEXTMETRICA metrics{};
     GetTextMetricsA(dc, &metrics);
     SelectObject(dc, old);

@@ -11,7 +11,8 @@ protected:
     ActivateLaunchFormTest() {
         files.contents["C:\\NOTEPAD.EXE"] = {};
         files.contents["C:\\Program Files\\Word Pad\\wordpad.exe"] = {};
-        system.shortPaths["C:\\Program Files\\Word Pad\\wordpad.exe"] = "C:\\PROGRA~1\\WORDPA~1\\WORDPAD.EXE";
+        system.shortPaths["C:\\Program Files\\Word Pad\\wordpad.exe"] =
+            "C:\\PROGRA~1\\WORDPA~1\\WORDPAD.EXE";
     }
     FakeFiles files;
     FakeFileSystem system{files};
@@ -37,8 +38,8 @@ TEST_F(ActivateLaunchFormTest, ChecksInOrder) {
         {1, "   ", "", "", "No entry made for Window Title.  Please correct.", kActivateTitleField},
         {3, "", "C:\\MISSING.EXE", "", "No entry made for Window Title.  Please correct.",
          kActivateTitleField},
-        {2, "", "C:\\MISSING.EXE", "", "Specified Path and Program does not exist.  Please correct.",
-         kActivateProgramField},
+        {2, "", "C:\\MISSING.EXE", "",
+         "Specified Path and Program does not exist.  Please correct.", kActivateProgramField},
         {4, "Notepad", " ", "-1", "Specified Path and Program does not exist.  Please correct.",
          kActivateProgramField},
         {4, "Notepad", "C:\\NOTEPAD.EXE", "-1", "Value must be greater than zero.",

@@ -22,7 +22,8 @@ TEST(LoadMacroFileFormTest, TheFileMustExistAndIsWrittenShort) {
     EXPECT_EQ(answer.Text, "<SWAP:C:\\MACROF~1\\WORKMA~1.ZYN>");
 
     files.contents["C:\\KELDA.ZYN"] = {};
-    const auto fields = LoadMacroFileFieldsOf(LoadMacroFileValuesOf(Recognise("<SWAP:C:\\KELDA.ZYN>", 0)));
+    const auto fields =
+        LoadMacroFileFieldsOf(LoadMacroFileValuesOf(Recognise("<SWAP:C:\\KELDA.ZYN>", 0)));
     EXPECT_EQ(AcceptLoadMacroFile(fields, system).Text, "<SWAP:C:\\KELDA.ZYN>");
 }
 
