@@ -18,9 +18,13 @@ RECT CommandDialog::ItemRect(int id) const {
 }
 
 bool CommandDialog::ShowRefusal(const Refusal& refusal, int focusId) {
-    if (refusal.Question)
-        return MessageBoxA(Handle(), refusal.Message.c_str(), "Error",
-                           MB_YESNO | MB_ICONQUESTION) == IDYES;
+    if (refusal.Question) {
+        if (MessageBoxA(Handle(), refusal.Message.c_str(), "Error", MB_YESNO | MB_ICONQUESTION) ==
+            IDYES)
+            return true;
+        SendMessageA(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(focusId)), TRUE);
+        return false;
+    }
     ShowFailure("Error", refusal.Message, focusId);
     return false;
 }

@@ -20,8 +20,9 @@ protected:
     using ModalDialog::ModalDialog;
 
     // A refusal: its message in a box titled "Error" with the focus then in
-    // the field focusId, or its question in a Yes/No box titled "Error".
-    // True when a question was answered Yes.
+    // the field focusId, or its question in a Yes/No box titled "Error",
+    // the focus going to that field on No. True when a question was
+    // answered Yes.
     bool ShowRefusal(const Refusal& refusal, int focusId);
     // The result text, and the dialog closes.
     void Accept(const std::string& text);

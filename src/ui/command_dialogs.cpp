@@ -1,9 +1,24 @@
 #include "ui/command_dialogs.h"
 
+#include "forms/activate_launch_form.h"
+#include "forms/load_macro_file_form.h"
+#include "forms/macro_commands_form.h"
+#include "forms/set_scope_form.h"
+#include "forms/size_window_form.h"
+#include "forms/window_controls_form.h"
 #include "language/tag_recogniser.h"
+#include "platform/win32/win32_files.h"
+#include "ui/activate_launch_dialog.h"
+#include "ui/installed_programs.h"
+#include "ui/load_macro_file_dialog.h"
+#include "ui/macro_commands_dialog.h"
+#include "ui/program_folder.h"
 #include "ui/repeat_options_dialog.h"
 #include "ui/set_delay_dialog.h"
+#include "ui/set_scope_dialog.h"
+#include "ui/size_window_dialog.h"
 #include "ui/wait_for_dialog.h"
+#include "ui/window_controls_dialog.h"
 
 namespace tavrin {
 namespace {
@@ -19,9 +34,9 @@ Fields FieldsFor(Fields (*newFields)(), Fields (*fieldsOf)(const Values&),
     return fields;
 }
 
-template <class Dialog, class Fields>
-std::string Run(HWND owner, const Fields& fields) {
-    Dialog dialog(fields);
+template <class Dialog, class... Args>
+std::string Run(HWND owner, const Args&... args) {
+    Dialog dialog(args...);
     dialog.Create(owner);
     return dialog.ResultText();
 }
@@ -41,6 +56,44 @@ std::string RunCommandDialog(HWND owner, CommandDialogId id, int kind,
         return Run<RepeatOptionsDialog>(owner,
                                         FieldsFor(NewRepeatOptionsFields, RepeatOptionsFieldsOf,
                                                   RepeatOptionsValuesOf, kind, editTag));
+    case CommandDialogId::ActivateLaunch:
+        return Run<ActivateLaunchDialog>(
+            owner, FieldsFor(NewActivateLaunchFields, ActivateLaunchFieldsOf,
+                             ActivateLaunchValuesOf, kind, editTag));
+    case CommandDialogId::SizeWindow:
+        return Run<SizeWindowDialog>(owner, FieldsFor(NewSizeWindowFields, SizeWindowFieldsOf,
+                                                      SizeWindowValuesOf, kind, editTag));
+    case CommandDialogId::WindowControls:
+        return Run<WindowControlsDialog>(
+            owner, FieldsFor(NewWindowControlsFields, WindowControlsFieldsOf,
+                             WindowControlsValuesOf, kind, editTag));
+    case CommandDialogId::LoadMacroFile:
+        return Run<LoadMacroFileDialog>(
+            owner, editTag.empty()
+                       ? NewLoadMacroFileFields()
+                       : LoadMacroFileFieldsOf(LoadMacroFileValuesOf(Recognise(editTag, 0))));
+    case CommandDialogId::MacroCommands: {
+        // Opened without the program's macro store: the macros of the
+        // program folder's macro file.
+        Win32Files files;
+        return Run<MacroCommandsDialog>(
+            owner,
+            FieldsFor(NewMacroCommandsFields, MacroCommandsFieldsOf, MacroCommandsValuesOf, kind,
+                      editTag),
+            MacroNamesInFile(files, ProgramFolder() + "\\KELDA.ZYN"));
+    }
+    case CommandDialogId::InstalledPrograms:
+        return ChooseInstalledProgram(owner);
+    case CommandDialogId::SetTitle:
+    case CommandDialogId::SetProgram: {
+        // The "tag" is the name set now; kind 2 runs the macro while the
+        // window runs, any other only while it is on top.
+        SetScopeFields fields;
+        fields.Program = id == CommandDialogId::SetProgram;
+        fields.Name = editTag;
+        fields.OnTopOnly = kind != 2;
+        return Run<SetScopeDialog>(owner, fields);
+    }
     default:
         return "";
     }

@@ -73,6 +73,22 @@ cmd-set-delay-edit              | Set Delay         | dialog set-delay 2 "<MSD:0
 cmd-repeat-options              | Repeat Options    | dialog repeat-options     | keys "Repeat Options" Escape
 cmd-repeat-options-edit         | Repeat Options    | dialog repeat-options 4 "<III>" | keys "Repeat Options" Escape
 message-wait-for-no-title       | Error             | dialog wait-for; keys "Wait For" Return | keys Error Return; keys "Wait For" Escape
+# Command dialogs: windows and programs, macro control (dlg-windows)
+cmd-activate-launch             | Activate/Launch Program | dialog activate-launch | keys "Activate/Launch Program" Escape
+cmd-activate-launch-edit        | Activate/Launch Program | dialog activate-launch 3 "<LAUNCHNO:05Untitled - Notepad<LAUNCH:C:\windows\notepad.exe<PARAM>notes.txt>" | keys "Activate/Launch Program" Escape
+cmd-size-window                 | Size or Position a Window | dialog size-window | keys "Size or Position a Window" Escape
+cmd-size-window-edit            | Size or Position a Window | dialog size-window 2 "<WPOS2:-0020,00100Notepad>" | keys "Size or Position a Window" Escape
+cmd-window-controls             | Window Controls   | dialog window-controls    | keys "Window Controls" Escape
+cmd-window-controls-edit        | Window Controls   | dialog window-controls 5 "<WHIDE:\"CURRENT\">" | keys "Window Controls" Escape
+cmd-load-macro-file             | Load A New Macro File | dialog load-macro-file | keys "Load A New Macro File" Escape
+cmd-load-macro-file-edit        | Load A New Macro File | dialog load-macro-file 0 "<SWAP:C:\KELDA.ZYN>" | keys "Load A New Macro File" Escape
+cmd-macro-commands              | Macro Commands    | dialog macro-commands     | keys "Macro Commands" Escape
+cmd-macro-commands-edit         | Macro Commands    | dialog macro-commands 3 "<MACACT:Letter>" | keys "Macro Commands" Escape
+cmd-installed-programs          | List of Installed Programs | dialog installed-programs | keys "List of Installed Programs" Escape
+cmd-set-title                   | Set Title         | dialog set-title          | keys "Set Title" Escape
+cmd-set-title-edit              | Set Title         | dialog set-title 2 "Notepad" | keys "Set Title" Escape
+cmd-set-program                 | Set Program       | dialog set-program        | keys "Set Program" Escape
+cmd-set-program-edit            | Set Program       | dialog set-program 1 "notepad.exe" | keys "Set Program" Escape
 '
 
 # The pattern for xdotool search --name of the title $1, exactly.
@@ -204,6 +220,7 @@ written=0
 while IFS='|' read -r -u 3 name title open close; do
     name=$(sed 's/^ *//; s/ *$//' <<<"$name")
     [ -n "$name" ] || continue
+    [[ $name == '#'* ]] && continue  # a line naming the group of the lines below
     title=$(sed 's/^ *//; s/ *$//' <<<"$title")
     open=$(sed 's/^ *//; s/ *$//' <<<"$open")
     close=$(sed 's/^ *//; s/ *$//' <<<"$close")
