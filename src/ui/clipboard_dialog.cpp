@@ -49,7 +49,7 @@ void ClipboardDialog::ShowKind() {
                 kind == kBitmapKind ? "Bitmap File Path/Name" : "Text File Path/Name");
     const bool path = ClipboardHasPath(kind);
     ShowItems({kClipboardPathLabel, kClipboardPathEdit, kClipboardBrowse}, path);
-    PlaceButtonsBelow(path ? kClipboardPathEdit : kClipboardIgnoreLines, {IDOK, IDCANCEL, IDHELP});
+    PlaceButtonsBelow(path ? kClipboardBrowse : kClipboardIgnoreLines, {IDOK, IDCANCEL, IDHELP});
 }
 
 void ClipboardDialog::Browse() {

@@ -47,7 +47,7 @@ void FileManipulationDialog::ShowKind() {
                 FileManipulationOfFolder(kind) ? "Directory/Folder" : "Text File Path/Name");
     const bool newName = FileManipulationHasNewName(kind);
     ShowItems({kFileManipulationNewNameLabel, kFileManipulationNewNameEdit}, newName);
-    PlaceButtonsBelow(newName ? kFileManipulationNewNameEdit : kFileManipulationPathEdit,
+    PlaceButtonsBelow(newName ? kFileManipulationNewNameEdit : kFileManipulationBrowse,
                       {IDOK, IDCANCEL, IDHELP});
 }
 
