@@ -70,4 +70,10 @@ std::string ExistingFile(FileSystem& files, const std::string& path) {
     return files.ShortPath(typed);
 }
 
+std::string ExistingFolder(FileSystem& files, const std::string& path) {
+    const std::string typed = Trim(path);
+    const std::string shortPath = typed.empty() ? "" : files.ShortPath(typed);
+    return !shortPath.empty() && files.FolderExists(shortPath) ? shortPath : "";
+}
+
 }  // namespace tavrin

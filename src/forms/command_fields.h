@@ -14,8 +14,11 @@
 //    (written with WriteTag) and the values.
 // The window class in src/ui binds the controls to the fields and does no
 // checking of its own.
+#include <cstddef>
 #include <string>
 #include <utility>
+
+#include "language/tag_kind.h"
 
 namespace tavrin {
 
@@ -78,5 +81,17 @@ std::string RealText(double value);
 // The short (8.3) form of the trimmed path when it names an existing file;
 // empty when it does not (or names a folder).
 std::string ExistingFile(FileSystem& files, const std::string& path);
+// The short (8.3) form of the trimmed path when it names an existing folder;
+// empty when it does not.
+std::string ExistingFolder(FileSystem& files, const std::string& path);
+
+// The choice (from 1) whose tag is kind, in a dialog's table of the tags of
+// its choices in order; 0 when it is none of them.
+template <size_t N>
+int KindOf(const TagKind (&kinds)[N], TagKind kind) {
+    for (size_t k = 0; k < N; ++k)
+        if (kinds[k] == kind) return static_cast<int>(k) + 1;
+    return 0;
+}
 
 }  // namespace tavrin

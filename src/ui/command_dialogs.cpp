@@ -9,29 +9,43 @@
 #include "language/tag_recogniser.h"
 #include "platform/win32/win32_files.h"
 #include "ui/activate_launch_dialog.h"
+#include "ui/audio_cd_dialog.h"
+#include "ui/clipboard_dialog.h"
+#include "ui/file_manipulation_dialog.h"
 #include "ui/installed_programs.h"
 #include "ui/load_macro_file_dialog.h"
+#include "ui/load_text_file_dialog.h"
 #include "ui/macro_commands_dialog.h"
+#include "ui/open_explorer_dialog.h"
+#include "ui/play_video_dialog.h"
 #include "ui/program_folder.h"
 #include "ui/repeat_options_dialog.h"
 #include "ui/set_delay_dialog.h"
 #include "ui/set_scope_dialog.h"
+#include "ui/set_sound_dialog.h"
 #include "ui/size_window_dialog.h"
 #include "ui/wait_for_dialog.h"
+#include "ui/web_address_dialog.h"
 #include "ui/window_controls_dialog.h"
 
 namespace tavrin {
 namespace {
 
-// The fields of a dialog: a new command's, with the caller's choice when it
-// gives one, or an edited tag's.
+// The fields of a dialog: a new command's, or an edited tag's.
+template <class Fields, class Values>
+Fields EditedOr(const Fields& fresh, Fields (*fieldsOf)(const Values&),
+                Values (*valuesOf)(const TagMatch&), const std::string& editTag) {
+    return editTag.empty() ? fresh : fieldsOf(valuesOf(Recognise(editTag, 0)));
+}
+
+// The same for a dialog of several choices, where the caller's choice for a
+// new command wins over the dialog's own.
 template <class Fields, class Values>
 Fields FieldsFor(Fields (*newFields)(), Fields (*fieldsOf)(const Values&),
                  Values (*valuesOf)(const TagMatch&), int kind, const std::string& editTag) {
-    if (!editTag.empty()) return fieldsOf(valuesOf(Recognise(editTag, 0)));
-    Fields fields = newFields();
-    if (kind != 0) fields.Kind = kind;
-    return fields;
+    Fields fresh = newFields();
+    if (kind != 0) fresh.Kind = kind;
+    return EditedOr(fresh, fieldsOf, valuesOf, editTag);
 }
 
 template <class Dialog, class... Args>
@@ -68,10 +82,9 @@ std::string RunCommandDialog(HWND owner, CommandDialogId id, int kind,
             owner, FieldsFor(NewWindowControlsFields, WindowControlsFieldsOf,
                              WindowControlsValuesOf, kind, editTag));
     case CommandDialogId::LoadMacroFile:
-        return Run<LoadMacroFileDialog>(
-            owner, editTag.empty()
-                       ? NewLoadMacroFileFields()
-                       : LoadMacroFileFieldsOf(LoadMacroFileValuesOf(Recognise(editTag, 0))));
+        return Run<LoadMacroFileDialog>(owner, EditedOr(NewLoadMacroFileFields(),
+                                                        LoadMacroFileFieldsOf,
+                                                        LoadMacroFileValuesOf, editTag));
     case CommandDialogId::MacroCommands: {
         // Opened without the program's macro store: the macros of the
         // program folder's macro file.
@@ -94,6 +107,38 @@ std::string RunCommandDialog(HWND owner, CommandDialogId id, int kind,
         fields.OnTopOnly = kind != 2;
         return Run<SetScopeDialog>(owner, fields);
     }
+    case CommandDialogId::FileManipulation:
+        return Run<FileManipulationDialog>(
+            owner, FieldsFor(NewFileManipulationFields, FileManipulationFieldsOf,
+                             FileManipulationValuesOf, kind, editTag));
+    case CommandDialogId::Clipboard:
+        return Run<ClipboardDialog>(owner, FieldsFor(NewClipboardFields, ClipboardFieldsOf,
+                                                     ClipboardValuesOf, kind, editTag));
+    case CommandDialogId::WebSite:
+    case CommandDialogId::WebFtp: {
+        const bool ftp = id == CommandDialogId::WebFtp;
+        return Run<WebAddressDialog>(owner,
+                                     EditedOr(NewWebAddressFields(ftp), WebAddressFieldsOf,
+                                              WebAddressValuesOf, editTag),
+                                     ftp);
+    }
+    case CommandDialogId::OpenExplorer:
+        return Run<OpenExplorerDialog>(owner, EditedOr(NewOpenExplorerFields(),
+                                                       OpenExplorerFieldsOf,
+                                                       OpenExplorerValuesOf, editTag));
+    case CommandDialogId::VideoClip:
+        return Run<PlayVideoDialog>(owner, FieldsFor(NewPlayVideoFields, PlayVideoFieldsOf,
+                                                     PlayVideoValuesOf, kind, editTag));
+    case CommandDialogId::AudioCd:
+        return Run<AudioCdDialog>(owner, FieldsFor(NewAudioCdFields, AudioCdFieldsOf,
+                                                   AudioCdValuesOf, kind, editTag));
+    case CommandDialogId::SetSound:
+        return Run<SetSoundDialog>(owner, FieldsFor(NewSetSoundFields, SetSoundFieldsOf,
+                                                    SetSoundValuesOf, kind, editTag));
+    case CommandDialogId::LoadTextFile:
+        return Run<LoadTextFileDialog>(owner, EditedOr(NewLoadTextFileFields(),
+                                                       LoadTextFileFieldsOf,
+                                                       LoadTextFileValuesOf, editTag));
     default:
         return "";
     }

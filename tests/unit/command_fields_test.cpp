@@ -55,6 +55,18 @@ TEST(CommandFieldsTest, AnExistingFileIsGivenInItsShortForm) {
     EXPECT_EQ(ExistingFile(fs, ""), "");
 }
 
+TEST(CommandFieldsTest, AnExistingFolderIsGivenInItsShortForm) {
+    FakeFiles files;
+    FakeFileSystem fs(files);
+    fs.folders.insert("C:\\PROGRA~1");
+    fs.shortPaths["C:\\Program Files\\"] = "C:\\PROGRA~1\\";
+    files.contents["C:\\Notes.txt"] = {1};
+    EXPECT_EQ(ExistingFolder(fs, " C:\\Program Files\\ "), "C:\\PROGRA~1\\");
+    EXPECT_EQ(ExistingFolder(fs, "C:\\Missing"), "");
+    EXPECT_EQ(ExistingFolder(fs, "C:\\Notes.txt"), "") << "a file is no folder";
+    EXPECT_EQ(ExistingFolder(fs, ""), "");
+}
+
 TEST(CommandDialogTableTest, EveryCommandHasADialogAndEveryDialogAName) {
     std::set<CommandDialogId> used;
     for (int command = 1; command <= kCommandCount; ++command) {

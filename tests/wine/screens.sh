@@ -89,6 +89,24 @@ cmd-set-title                   | Set Title         | dialog set-title          
 cmd-set-title-edit              | Set Title         | dialog set-title 2 "Notepad" | keys "Set Title" Escape
 cmd-set-program                 | Set Program       | dialog set-program        | keys "Set Program" Escape
 cmd-set-program-edit            | Set Program       | dialog set-program 1 "notepad.exe" | keys "Set Program" Escape
+# Command dialogs: files, the clipboard, the web, the Explorer, video, the audio CD, sound.
+cmd-file-manipulation           | File Manipulation | dialog file-manipulation | keys "File Manipulation" Escape
+cmd-file-manipulation-edit      | File Manipulation | dialog file-manipulation 3 "<RENFILE:C:\notes.txt;old notes.txt>" | keys "File Manipulation" Escape
+cmd-clipboard                   | Clipboard         | dialog clipboard          | keys Clipboard Escape
+cmd-clipboard-edit              | Clipboard         | dialog clipboard 3 "<CLIPF:C:\notes.txt>" | keys Clipboard Escape
+cmd-web-site                    | Internet Web Site | dialog web-site           | keys "Internet Web Site" Escape
+cmd-web-site-edit               | Internet Web Site | dialog web-site 0 "<HTTP:http://www.example.com>" | keys "Internet Web Site" Escape
+cmd-web-ftp                     | Internet FTP      | dialog web-ftp            | keys "Internet FTP" Escape
+cmd-open-explorer               | Open Explorer     | dialog open-explorer      | keys "Open Explorer" Escape
+cmd-open-explorer-edit          | Open Explorer     | dialog open-explorer 0 "<EXPLORE:C:\windows>" | keys "Open Explorer" Escape
+cmd-video-clip                  | Play a Video Clip | dialog video-clip         | keys "Play a Video Clip" Escape
+cmd-video-clip-edit             | Play a Video Clip | dialog video-clip 2 "<AVIE:C:\clips\demo.avi>" | keys "Play a Video Clip" Escape
+cmd-audio-cd                    | Audio CD Controls | dialog audio-cd           | keys "Audio CD Controls" Escape
+cmd-audio-cd-edit               | Audio CD Controls | dialog audio-cd 6 "<CDGOTO:05>" | keys "Audio CD Controls" Escape
+cmd-set-sound                   | Set Sound         | dialog set-sound          | keys "Set Sound" Escape
+cmd-set-sound-edit              | Set Sound         | dialog set-sound 2 "<WAV1:C:\windows\media\ding.wav>" | keys "Set Sound" Escape
+cmd-load-text-file              | Load Text from a Text File | dialog load-text-file | keys "Load Text from a Text File" Escape
+cmd-load-text-file-edit         | Load Text from a Text File | dialog load-text-file 0 "<TFILE:C:\notes.txt>" | keys "Load Text from a Text File" Escape
 '
 
 # The pattern for xdotool search --name of the title $1, exactly.
