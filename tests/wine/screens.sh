@@ -16,7 +16,7 @@ WINE_DECORATED=N  # pictures with the windows' frames and captions
 # how to close it (and whatever it was opened from), "-" for nothing to do.
 # The steps use the functions below; keys are xdotool key names, menu items
 # are picked by their & letters. A window that does not open is reported as
-# missing and the list goes on.
+# missing and the list goes on. A line starting with "#" is a comment.
 WINDOWS='
 main-window                     | Tavrin 99 (KELDA) | -                         | -
 tray-menu-icons                 | Wine System Tray  | -                         | -
@@ -64,6 +64,20 @@ tray-recording                  | Wine System Tray  | -                         
 capture-complete                | Capture Complete  | keys "Tavrin 99 (KELDA)" ctrl+alt+shift+x | keys "Capture Complete" Escape
 capture-macro                   | Capture Macro     | typed "Tavrin 99 (KELDA)" f1; menu m c | keys "Capture Macro" Escape
 notice-no-screen-mode           | Macro Execution Error | play screenmode       | keys "Macro Execution Error" Return
+# Command dialogs: dates and times, the value dialog, symbols, search
+cmd-dates                       | Dates             | dialog dates              | keys Dates Escape
+cmd-dates-edit                  | Dates             | dialog dates 0 "<DD Mmmmm YYYY{NP030}>" | keys Dates Escape
+cmd-times                       | Times             | dialog times              | keys Times Escape
+cmd-times-edit                  | Times             | dialog times 0 "<hh:mm:ss AM{Y}>" | keys Times Escape
+cmd-alt-keypad                  | Alt Keypad Sequence | dialog alt-keypad       | keys "Alt Keypad Sequence" Escape
+cmd-alt-keypad-edit             | Alt Keypad Sequence | dialog alt-keypad 0 "<ALT4:0169>" | keys "Alt Keypad Sequence" Escape
+cmd-scheduler-frequency         | Scheduler Frequency | dialog scheduler-frequency | keys "Scheduler Frequency" Escape
+cmd-scheduler-frequency-edit    | Scheduler Frequency | dialog scheduler-frequency 0 30 | keys "Scheduler Frequency" Escape
+cmd-insert-symbol               | Insert Symbol     | dialog insert-symbol      | keys "Insert Symbol" Escape
+cmd-search-replace              | Search and Replace | dialog search-replace    | keys "Search and Replace" Escape
+cmd-search-replace-edit         | Search and Replace | dialog search-replace 0 "Dear Sir" | keys "Search and Replace" Escape
+cmd-find                        | Find              | dialog find               | keys Find Escape
+cmd-find-edit                   | Find              | dialog find 0 "Dear Sir"  | keys Find Escape
 '
 
 # The pattern for xdotool search --name of the title $1, exactly.
@@ -194,7 +208,7 @@ steps() {
 written=0
 while IFS='|' read -r -u 3 name title open close; do
     name=$(sed 's/^ *//; s/ *$//' <<<"$name")
-    [ -n "$name" ] || continue
+    [ -n "$name" ] && [ "${name:0:1}" != "#" ] || continue  # a blank or a comment line
     title=$(sed 's/^ *//; s/ *$//' <<<"$title")
     open=$(sed 's/^ *//; s/ *$//' <<<"$open")
     close=$(sed 's/^ *//; s/ *$//' <<<"$close")
