@@ -7,6 +7,7 @@
 #include "language/tag_recogniser.h"
 #include "store/settings.h"
 #include "ui/date_time_dialog.h"
+#include "ui/enter_keystrokes_dialog.h"
 #include "ui/insert_symbol_dialog.h"
 #include "ui/search_dialog.h"
 #include "ui/value_dialog.h"
@@ -16,6 +17,12 @@ namespace tavrin {
 std::string RunCommandDialog(HWND owner, CommandDialogId id, int kind,
                              const std::string& editTag) {
     switch (id) {
+    case CommandDialogId::EnterKeystrokes: {
+        // An edit opens on the line's text itself.
+        EnterKeystrokesDialog dialog(editTag);
+        dialog.Create(owner);
+        return dialog.ResultText();
+    }
     case CommandDialogId::Dates:
     case CommandDialogId::Times: {
         // kind: the format to select; a new command without one selects the first.

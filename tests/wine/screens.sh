@@ -64,7 +64,7 @@ tray-recording                  | Wine System Tray  | -                         
 capture-complete                | Capture Complete  | keys "Tavrin 99 (KELDA)" ctrl+alt+shift+x | keys "Capture Complete" Escape
 capture-macro                   | Capture Macro     | typed "Tavrin 99 (KELDA)" f1; menu m c | keys "Capture Macro" Escape
 notice-no-screen-mode           | Macro Execution Error | play screenmode       | keys "Macro Execution Error" Return
-# Command dialogs: dates and times, the value dialog, symbols, search
+# Command dialogs: dates and times, the value dialog, symbols, search, keystrokes
 cmd-dates                       | Dates             | dialog dates              | keys Dates Escape
 cmd-dates-edit                  | Dates             | dialog dates 0 "<DD Mmmmm YYYY{NP030}>" | keys Dates Escape
 cmd-times                       | Times             | dialog times              | keys Times Escape
@@ -78,6 +78,8 @@ cmd-search-replace              | Search and Replace | dialog search-replace    
 cmd-search-replace-edit         | Search and Replace | dialog search-replace 0 "Dear Sir" | keys "Search and Replace" Escape
 cmd-find                        | Find              | dialog find               | keys Find Escape
 cmd-find-edit                   | Find              | dialog find 0 "Dear Sir"  | keys Find Escape
+cmd-enter-keystrokes            | Enter Keystrokes  | dialog enter-keystrokes   | keys "Enter Keystrokes" Escape
+cmd-enter-keystrokes-edit       | Enter Keystrokes  | dialog enter-keystrokes 0 "Dear Sir<ENTER><TAB>Regards" | keys "Enter Keystrokes" Escape
 '
 
 # The pattern for xdotool search --name of the title $1, exactly.
