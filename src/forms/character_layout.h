@@ -2,6 +2,8 @@
 // How a grid of characters is laid out: so many columns and rows, cell 0
 // holding the first character and each next cell the next character, the
 // cells running along each row or down each column.
+#include <string>
+
 namespace tavrin {
 
 struct CharacterLayout {
