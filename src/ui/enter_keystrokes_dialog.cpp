@@ -1,5 +1,7 @@
 #include "ui/enter_keystrokes_dialog.h"
 
+#include <commctrl.h>
+
 #include "forms/enter_keystrokes_form.h"
 #include "forms/search_form.h"
 #include "forms/text_search.h"
@@ -19,6 +21,29 @@ constexpr int kKeyHeight = 14;
 constexpr int kKeyGap = 2;
 constexpr int kFirstFKey = 18;  // F1's place among the buttons
 
+bool CtrlHeld() { return (GetKeyState(VK_CONTROL) & 0x8000) != 0; }
+
+// The memo's keys for the items of the "&Edit" menu that have one: Ctrl+F,
+// F3 and Ctrl+S. The repeats of a held Ctrl key are kept from the memo.
+LRESULT CALLBACK MemoProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                          DWORD_PTR) {
+    if (msg == WM_KEYDOWN) {
+        const bool repeat = (lParam & (1 << 30)) != 0;
+        int command = 0;
+        if (wParam == VK_CONTROL && repeat) return 0;
+        if (wParam == 'F' && CtrlHeld()) command = kKeystrokesFind;
+        if (wParam == VK_F3) command = kKeystrokesFindAgain;
+        if (wParam == 'S' && CtrlHeld()) command = kKeystrokesReplace;
+        if (command != 0) {
+            PostMessageA(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(command, 0), 0);
+            return 0;
+        }
+    }
+    if (msg == WM_CHAR && CtrlHeld() && (wParam == 6 || wParam == 19)) return 0;  // ^F, ^S
+    if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, MemoProc, 1);
+    return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
 }  // namespace
 
 EnterKeystrokesDialog::EnterKeystrokesDialog(const std::string& text)
@@ -27,6 +52,7 @@ EnterKeystrokesDialog::EnterKeystrokesDialog(const std::string& text)
 bool EnterKeystrokesDialog::OnInit() {
     LimitText(kKeystrokesMemo, kKeystrokesLimit);
     SetItemText(kKeystrokesMemo, text_);
+    SetWindowSubclass(Item(kKeystrokesMemo), MemoProc, 1, 0);
     AddKeyButtons();
     HWND misc = Item(kKeystrokesMiscList);
     for (const KeystrokeKey& key : MiscellaneousKeys())
