@@ -43,7 +43,6 @@ bool DateTimeDialog::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
     if (item.CtlID != kDateTimeList) return false;
     DrawRow(item);
-    SetWindowLongPtrA(Handle(), DWLP_MSGRESULT, TRUE);
     return true;
 }
 

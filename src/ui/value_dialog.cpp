@@ -32,8 +32,11 @@ void ValueDialog::OnOK() {
         refused = answer.Refused;
         text = answer.Text;
     }
-    if (!refused.Message.empty()) return (void)ShowRefusal(refused, kValueField);
-    Accept(text);
+    if (refused.Message.empty()) {
+        Accept(text);
+    } else {
+        ShowRefusal(refused, kValueField);
+    }
 }
 
 }  // namespace tavrin
