@@ -7,6 +7,7 @@
 #include <string>
 
 #include "base/remap_tables.h"
+#include "forms/character_layout.h"
 
 namespace tavrin {
 
@@ -18,6 +19,7 @@ std::string RemapCellText(uint8_t c);
 constexpr int kCharacterColumns = 28;
 constexpr int kCharacterRows = 8;
 constexpr int kCharacterCells = kCharacterColumns * kCharacterRows;
+inline constexpr CharacterLayout kSelectCharacterLayout{kCharacterColumns, kCharacterRows, 32, false};
 // The cell of a character; 0 (and anything below 32) selects the first.
 int CharacterCell(uint8_t c);
 uint8_t CellCharacter(int cell);

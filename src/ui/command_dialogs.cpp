@@ -1,17 +1,25 @@
 #include "ui/command_dialogs.h"
 
 #include "forms/activate_launch_form.h"
+#include "forms/command_fields.h"
+#include "forms/date_time_form.h"
 #include "forms/load_macro_file_form.h"
 #include "forms/macro_commands_form.h"
+#include "forms/search_form.h"
 #include "forms/set_scope_form.h"
 #include "forms/size_window_form.h"
+#include "forms/value_form.h"
 #include "forms/window_controls_form.h"
 #include "language/tag_recogniser.h"
 #include "platform/win32/win32_files.h"
+#include "store/settings.h"
 #include "ui/activate_launch_dialog.h"
 #include "ui/audio_cd_dialog.h"
 #include "ui/clipboard_dialog.h"
+#include "ui/date_time_dialog.h"
+#include "ui/enter_keystrokes_dialog.h"
 #include "ui/file_manipulation_dialog.h"
+#include "ui/insert_symbol_dialog.h"
 #include "ui/installed_programs.h"
 #include "ui/load_macro_file_dialog.h"
 #include "ui/load_text_file_dialog.h"
@@ -20,10 +28,12 @@
 #include "ui/play_video_dialog.h"
 #include "ui/program_folder.h"
 #include "ui/repeat_options_dialog.h"
+#include "ui/search_dialog.h"
 #include "ui/set_delay_dialog.h"
 #include "ui/set_scope_dialog.h"
 #include "ui/set_sound_dialog.h"
 #include "ui/size_window_dialog.h"
+#include "ui/value_dialog.h"
 #include "ui/wait_for_dialog.h"
 #include "ui/web_address_dialog.h"
 #include "ui/window_controls_dialog.h"
@@ -139,6 +149,41 @@ std::string RunCommandDialog(HWND owner, CommandDialogId id, int kind,
         return Run<LoadTextFileDialog>(owner, EditedOr(NewLoadTextFileFields(),
                                                        LoadTextFileFieldsOf,
                                                        LoadTextFileValuesOf, editTag));
+    case CommandDialogId::EnterKeystrokes:
+        // An edit opens on the line's text itself.
+        return Run<EnterKeystrokesDialog>(owner, editTag);
+    case CommandDialogId::Dates:
+    case CommandDialogId::Times: {
+        // kind: the format to select; a new command without one selects the first.
+        const bool dates = id == CommandDialogId::Dates;
+        return Run<DateTimeDialog>(
+            owner, editTag.empty()
+                       ? NewDateTimeFields(dates, kind != 0 ? kind : 1)
+                       : DateTimeFieldsOf(dates, DateTimeValuesOf(dates, Recognise(editTag, 0))));
+    }
+    case CommandDialogId::AltKeypad:
+        return Run<ValueDialog>(owner, ValueDialog::Mode::AltKeypad,
+                                EditedOr(NewAltKeypadFields(), AltKeypadFieldsOf,
+                                         AltKeypadValuesOf, editTag)
+                                    .Number);
+    case CommandDialogId::SchedulerFrequency: {
+        // editTag: the interval in force, in seconds; else the settings' default.
+        const int current = editTag.empty() ? Settings{}.TimerSeconds : NumberOrZero(editTag);
+        return Run<ValueDialog>(owner, ValueDialog::Mode::SchedulerFrequency,
+                                NewSchedulerFrequencyFields(current).Seconds);
+    }
+    case CommandDialogId::InsertSymbol:
+        return Run<InsertSymbolDialog>(owner);
+    case CommandDialogId::SearchReplace:
+    case CommandDialogId::Find: {
+        // editTag: the text last searched for. The result is the text to
+        // find, and for a replacement a tab and the text to put in its place.
+        const bool findOnly = id == CommandDialogId::Find;
+        SearchDialog dialog(NewSearchFields(findOnly, editTag));
+        dialog.Create(owner);
+        if (findOnly || dialog.ResultText().empty()) return dialog.ResultText();
+        return dialog.ResultText() + "\t" + dialog.Values().Replace;
+    }
     default:
         return "";
     }

@@ -16,7 +16,7 @@ WINE_DECORATED=N  # pictures with the windows' frames and captions
 # how to close it (and whatever it was opened from), "-" for nothing to do.
 # The steps use the functions below; keys are xdotool key names, menu items
 # are picked by their & letters. A window that does not open is reported as
-# missing and the list goes on.
+# missing and the list goes on. A line starting with "#" is a comment.
 WINDOWS='
 main-window                     | Tavrin 99 (KELDA) | -                         | -
 tray-menu-icons                 | Wine System Tray  | -                         | -
@@ -107,6 +107,22 @@ cmd-set-sound                   | Set Sound         | dialog set-sound          
 cmd-set-sound-edit              | Set Sound         | dialog set-sound 2 "<WAV1:C:\windows\media\ding.wav>" | keys "Set Sound" Escape
 cmd-load-text-file              | Load Text from a Text File | dialog load-text-file | keys "Load Text from a Text File" Escape
 cmd-load-text-file-edit         | Load Text from a Text File | dialog load-text-file 0 "<TFILE:C:\notes.txt>" | keys "Load Text from a Text File" Escape
+# Command dialogs: dates and times, the value dialog, symbols, search, keystrokes
+cmd-dates                       | Dates             | dialog dates              | keys Dates Escape
+cmd-dates-edit                  | Dates             | dialog dates 0 "<DD Mmmmm YYYY{NP030}>" | keys Dates Escape
+cmd-times                       | Times             | dialog times              | keys Times Escape
+cmd-times-edit                  | Times             | dialog times 0 "<hh:mm:ss AM{Y}>" | keys Times Escape
+cmd-alt-keypad                  | Alt Keypad Sequence | dialog alt-keypad       | keys "Alt Keypad Sequence" Escape
+cmd-alt-keypad-edit             | Alt Keypad Sequence | dialog alt-keypad 0 "<ALT4:0169>" | keys "Alt Keypad Sequence" Escape
+cmd-scheduler-frequency         | Scheduler Frequency | dialog scheduler-frequency | keys "Scheduler Frequency" Escape
+cmd-scheduler-frequency-edit    | Scheduler Frequency | dialog scheduler-frequency 0 30 | keys "Scheduler Frequency" Escape
+cmd-insert-symbol               | Insert Symbol     | dialog insert-symbol      | keys "Insert Symbol" Escape
+cmd-search-replace              | Search and Replace | dialog search-replace    | keys "Search and Replace" Escape
+cmd-search-replace-edit         | Search and Replace | dialog search-replace 0 "Dear Sir" | keys "Search and Replace" Escape
+cmd-find                        | Find              | dialog find               | keys Find Escape
+cmd-find-edit                   | Find              | dialog find 0 "Dear Sir"  | keys Find Escape
+cmd-enter-keystrokes            | Enter Keystrokes  | dialog enter-keystrokes   | keys "Enter Keystrokes" Escape
+cmd-enter-keystrokes-edit       | Enter Keystrokes  | dialog enter-keystrokes 0 "Dear Sir<ENTER><TAB>Regards" | keys "Enter Keystrokes" Escape
 '
 
 # The pattern for xdotool search --name of the title $1, exactly.
