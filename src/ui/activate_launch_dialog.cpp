@@ -16,13 +16,6 @@ constexpr int kLaunchPanel[] = {kActLaunchProgramLabel, kActLaunchProgram,
 // Indexed by ActivateLaunchField.
 constexpr int kFieldIds[] = {0, kActLaunchTitle, kActLaunchProgram, kActLaunchDelay};
 
-RECT ItemRect(HWND dialog, int id) {
-    RECT r{};
-    GetWindowRect(GetDlgItem(dialog, id), &r);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
 }  // namespace
 
 ActivateLaunchDialog::ActivateLaunchDialog(const ActivateLaunchFields& fields)
@@ -65,10 +58,10 @@ void ActivateLaunchDialog::Lay() {
     for (int id : kTitlePanel) ShowItems({id}, title);
     for (int id : kLaunchPanel) ShowItems({id}, launch);
     const int rise = title ? 0
-                           : ItemRect(Handle(), kActLaunchProgramLabel).top + launchRise_ -
-                                 ItemRect(Handle(), kActLaunchTitleLabel).top;
+                           : ItemRect(kActLaunchProgramLabel).top + launchRise_ -
+                                 ItemRect(kActLaunchTitleLabel).top;
     for (int id : kLaunchPanel) {
-        const RECT r = ItemRect(Handle(), id);
+        const RECT r = ItemRect(id);
         SetWindowPos(Item(id), nullptr, r.left, r.top + launchRise_ - rise, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER);
     }

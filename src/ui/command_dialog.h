@@ -36,10 +36,10 @@ protected:
     // bottom of control below, and fits the dialog's height around them.
     void PlaceButtonsBelow(int below, std::initializer_list<int> buttons);
 
-private:
     // A control's rectangle in the dialog's client coordinates.
     RECT ItemRect(int id) const;
 
+private:
     std::string result_;
 };
 

@@ -1,6 +1,7 @@
 #include "ui/wait_for_dialog.h"
 
 #include "language/wait_keys.h"
+#include "ui/installed_programs.h"
 #include "ui/wait_for_dialog_res.h"
 
 namespace tavrin {
@@ -38,6 +39,11 @@ bool WaitForDialog::OnInit() {
 
 bool WaitForDialog::OnCommand(int id, int code) {
     if (code != BN_CLICKED) return false;
+    if (id == kWaitListPrograms) {
+        const std::string program = ChooseInstalledProgram(Handle());
+        if (!program.empty()) SetItemText(kWaitProgEdit, program);
+        return true;
+    }
     for (int radio : kKindRadios)
         if (id == radio) {
             fields_.Kind = CheckedOf(kKindRadios, fields_.Kind);
