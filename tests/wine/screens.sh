@@ -16,7 +16,7 @@ WINE_DECORATED=N  # pictures with the windows' frames and captions
 # how to close it (and whatever it was opened from), "-" for nothing to do.
 # The steps use the functions below; keys are xdotool key names, menu items
 # are picked by their & letters. A window that does not open is reported as
-# missing and the list goes on.
+# missing and the list goes on. A line that begins with "#" is a comment.
 WINDOWS='
 main-window                     | Tavrin 99 (KELDA) | -                         | -
 tray-menu-icons                 | Wine System Tray  | -                         | -
@@ -64,6 +64,19 @@ tray-recording                  | Wine System Tray  | -                         
 capture-complete                | Capture Complete  | keys "Tavrin 99 (KELDA)" ctrl+alt+shift+x | keys "Capture Complete" Escape
 capture-macro                   | Capture Macro     | typed "Tavrin 99 (KELDA)" f1; menu m c | keys "Capture Macro" Escape
 notice-no-screen-mode           | Macro Execution Error | play screenmode       | keys "Macro Execution Error" Return
+# Command dialogs: keys, mouse, speed, remark, text box, pause
+cmd-keys-up-or-down             | Keys Up Or Down   | dialog keys-up-or-down    | keys "Keys Up Or Down" Escape
+cmd-keys-up-or-down-edit        | Keys Up Or Down   | dialog keys-up-or-down 0 "<ALTU>" | keys "Keys Up Or Down" Escape
+cmd-mouse-commands              | Mouse Commands    | dialog mouse-commands     | keys "Mouse Commands" Escape
+cmd-mouse-commands-edit         | Mouse Commands    | dialog mouse-commands 0 "<WBW:003>" | keys "Mouse Commands" Escape
+cmd-speed                       | Speed             | dialog speed              | keys "Speed" Escape
+cmd-speed-edit                  | Speed             | dialog speed 0 "<SPEED:00.50>" | keys "Speed" Escape
+cmd-remark                      | Remark            | dialog remark             | keys "Remark" Escape
+cmd-remark-edit                 | Remark            | dialog remark 0 "<REM:Totals are checked by hand>" | keys "Remark" Escape
+cmd-text-box                    | Display A Text Box | dialog text-box          | keys "Display A Text Box" Escape
+cmd-text-box-edit               | Display A Text Box | dialog text-box 0 "<TBOX:<HEAD:Notes>A text box shown by a macro.>" | keys "Display A Text Box" Escape
+cmd-pause-window                | Pause Window      | dialog pause-window       | keys "Pause Window" Escape
+cmd-pause-window-edit           | Pause Window      | dialog pause-window 0 "<PAUSE>" | keys "Pause Window" Escape
 '
 
 # The pattern for xdotool search --name of the title $1, exactly.
@@ -195,6 +208,7 @@ written=0
 while IFS='|' read -r -u 3 name title open close; do
     name=$(sed 's/^ *//; s/ *$//' <<<"$name")
     [ -n "$name" ] || continue
+    [ "${name#\#}" = "$name" ] || continue  # a comment line of the list
     title=$(sed 's/^ *//; s/ *$//' <<<"$title")
     open=$(sed 's/^ *//; s/ *$//' <<<"$open")
     close=$(sed 's/^ *//; s/ *$//' <<<"$close")
