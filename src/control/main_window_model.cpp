@@ -1,6 +1,7 @@
 #include "control/main_window_model.h"
 
 #include "forms/help_file.h"
+#include "forms/mouse_locator.h"
 #include "forms/quick_wizard_buttons.h"
 #include "language/ansi_text.h"
 #include "playback/network_commands.h"
@@ -180,9 +181,7 @@ bool MainWindowModel::Run(MainCommand c, int index) {
             OpenProgramFile(kHelpFile, "", kHelpFileMissing);
             return true;
         case MainCommand::MouseLocator:
-            OpenProgramFile("CURSFIND.EXE", "JQV",
-                            "The Mouse Locator CURSFIND.EXE could not be located.  Please make "
-                            "sure that it was installed.");
+            OpenProgramFile(kMouseLocatorFile, kMouseLocatorParameters, kMouseLocatorMissing);
             return true;
         case MainCommand::About:
             platform_.messages.ShowMessage("About Tavrin 99",

@@ -69,4 +69,13 @@ void CommandDialog::PlaceButtonsBelow(int below, std::initializer_list<int> butt
                  top + height + gap.bottom + extra, SWP_NOMOVE | SWP_NOZORDER);
 }
 
+void CommandDialog::CentreOnScreen() {
+    RECT frame{};
+    GetWindowRect(Handle(), &frame);
+    SetWindowPos(Handle(), nullptr,
+                 (GetSystemMetrics(SM_CXSCREEN) - (frame.right - frame.left)) / 2,
+                 (GetSystemMetrics(SM_CYSCREEN) - (frame.bottom - frame.top)) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER);
+}
+
 }  // namespace tavrin

@@ -35,6 +35,9 @@ protected:
     // Moves the push buttons (one row) to stand kGap dialog units below the
     // bottom of control below, and fits the dialog's height around them.
     void PlaceButtonsBelow(int below, std::initializer_list<int> buttons);
+    // Centred on the screen at its present size, for a dialog whose layout
+    // changed its size as it opened.
+    void CentreOnScreen();
 
     // A control's rectangle in the dialog's client coordinates.
     RECT ItemRect(int id) const;

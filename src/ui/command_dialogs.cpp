@@ -20,19 +20,25 @@
 #include "ui/enter_keystrokes_dialog.h"
 #include "ui/file_manipulation_dialog.h"
 #include "ui/insert_symbol_dialog.h"
+#include "ui/keys_up_down_dialog.h"
 #include "ui/installed_programs.h"
 #include "ui/load_macro_file_dialog.h"
 #include "ui/load_text_file_dialog.h"
 #include "ui/macro_commands_dialog.h"
+#include "ui/mouse_commands_dialog.h"
 #include "ui/open_explorer_dialog.h"
+#include "ui/pause_window_dialog.h"
 #include "ui/play_video_dialog.h"
 #include "ui/program_folder.h"
+#include "ui/remark_dialog.h"
 #include "ui/repeat_options_dialog.h"
 #include "ui/search_dialog.h"
 #include "ui/set_delay_dialog.h"
 #include "ui/set_scope_dialog.h"
 #include "ui/set_sound_dialog.h"
 #include "ui/size_window_dialog.h"
+#include "ui/speed_dialog.h"
+#include "ui/text_box_command_dialog.h"
 #include "ui/value_dialog.h"
 #include "ui/wait_for_dialog.h"
 #include "ui/web_address_dialog.h"
@@ -149,6 +155,26 @@ std::string RunCommandDialog(HWND owner, CommandDialogId id, int kind,
         return Run<LoadTextFileDialog>(owner, EditedOr(NewLoadTextFileFields(),
                                                        LoadTextFileFieldsOf,
                                                        LoadTextFileValuesOf, editTag));
+    case CommandDialogId::KeysUpOrDown:
+        return Run<KeysUpDownDialog>(owner, FieldsFor(NewKeysUpDownFields, KeysUpDownFieldsOf,
+                                                      KeysUpDownValuesOf, kind, editTag));
+    case CommandDialogId::MouseCommands:
+        return Run<MouseCommandsDialog>(
+            owner, FieldsFor(NewMouseFields, MouseFieldsOf, MouseValuesOf, kind, editTag));
+    case CommandDialogId::Speed:
+        return Run<SpeedDialog>(
+            owner, FieldsFor(NewSpeedFields, SpeedFieldsOf, SpeedValuesOf, kind, editTag));
+    case CommandDialogId::PauseWindow:
+        return Run<PauseWindowDialog>(
+            owner, FieldsFor(NewPauseFields, PauseFieldsOf, PauseValuesOf, kind, editTag));
+    case CommandDialogId::Remark:
+        return Run<RemarkDialog>(owner,
+                                 EditedOr(NewRemarkFields(), RemarkFieldsOf, RemarkValuesOf, editTag));
+    case CommandDialogId::TextBox:
+        // Its result text is the tag the callers build of the header and the
+        // content.
+        return Run<TextBoxCommandDialog>(
+            owner, EditedOr(NewTextBoxFields(), TextBoxFieldsOf, TextBoxValuesOf, editTag));
     case CommandDialogId::EnterKeystrokes:
         // An edit opens on the line's text itself.
         return Run<EnterKeystrokesDialog>(owner, editTag);

@@ -123,6 +123,19 @@ cmd-find                        | Find              | dialog find               
 cmd-find-edit                   | Find              | dialog find 0 "Dear Sir"  | keys Find Escape
 cmd-enter-keystrokes            | Enter Keystrokes  | dialog enter-keystrokes   | keys "Enter Keystrokes" Escape
 cmd-enter-keystrokes-edit       | Enter Keystrokes  | dialog enter-keystrokes 0 "Dear Sir<ENTER><TAB>Regards" | keys "Enter Keystrokes" Escape
+# Command dialogs: keys, mouse, speed, remark, text box, pause
+cmd-keys-up-or-down             | Keys Up Or Down   | dialog keys-up-or-down    | keys "Keys Up Or Down" Escape
+cmd-keys-up-or-down-edit        | Keys Up Or Down   | dialog keys-up-or-down 0 "<ALTU>" | keys "Keys Up Or Down" Escape
+cmd-mouse-commands              | Mouse Commands    | dialog mouse-commands     | keys "Mouse Commands" Escape
+cmd-mouse-commands-edit         | Mouse Commands    | dialog mouse-commands 0 "<WBW:003>" | keys "Mouse Commands" Escape
+cmd-speed                       | Speed             | dialog speed              | keys "Speed" Escape
+cmd-speed-edit                  | Speed             | dialog speed 0 "<SPEED:00.50>" | keys "Speed" Escape
+cmd-remark                      | Remark            | dialog remark             | keys "Remark" Escape
+cmd-remark-edit                 | Remark            | dialog remark 0 "<REM:Totals are checked by hand>" | keys "Remark" Escape
+cmd-text-box                    | Display A Text Box | dialog text-box          | keys "Display A Text Box" Escape
+cmd-text-box-edit               | Display A Text Box | dialog text-box 0 "<TBOX:<HEAD:Notes>A text box shown by a macro.>" | keys "Display A Text Box" Escape
+cmd-pause-window                | Pause Window      | dialog pause-window       | keys "Pause Window" Escape
+cmd-pause-window-edit           | Pause Window      | dialog pause-window 0 "<PAUSE>" | keys "Pause Window" Escape
 '
 
 # The pattern for xdotool search --name of the title $1, exactly.

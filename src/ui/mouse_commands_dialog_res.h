@@ -1,0 +1,27 @@
+#pragma once
+#define kMouseCommandsDialog 11100
+#define kMouseMoveRadio 11101
+#define kLeftClickRadio 11102
+#define kLeftDoubleClickRadio 11103
+#define kLeftDownRadio 11104
+#define kLeftUpRadio 11105
+#define kRightClickRadio 11106
+#define kRightDoubleClickRadio 11107
+#define kRightDownRadio 11108
+#define kRightUpRadio 11109
+#define kMiddleClickRadio 11110
+#define kMiddleDoubleClickRadio 11111
+#define kMiddleDownRadio 11112
+#define kMiddleUpRadio 11113
+#define kWheelForwardRadio 11114
+#define kWheelBackwardRadio 11115
+#define kMouseXLabel 11120
+#define kMouseXEdit 11121
+#define kMouseYLabel 11122
+#define kMouseYEdit 11123
+#define kRelativeScreenRadio 11124
+#define kRelativeWindowRadio 11125
+#define kRelativeLastRadio 11126
+#define kMouseLocatorButton 11127
+#define kWheelClicksLabel 11130
+#define kWheelClicksEdit 11131

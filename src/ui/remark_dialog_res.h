@@ -1,0 +1,3 @@
+#pragma once
+#define kRemarkDialog 11300
+#define kRemarkEdit 11301
