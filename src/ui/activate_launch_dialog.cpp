@@ -30,6 +30,7 @@ bool ActivateLaunchDialog::OnInit() {
     SetItemText(kActLaunchDelay, fields_.Delay);
     if (fields_.Kind >= 1 && fields_.Kind <= 4) SetChecked(kKinds[fields_.Kind - 1], true);
     Lay();
+    CentreOnScreen();  // the layout for the choice changed its size
     return true;
 }
 

@@ -20,6 +20,7 @@ bool AudioCdDialog::OnInit() {
     LimitText(kAudioCdNumberEdit, kAudioCdNumberChars);
     SetItemText(kAudioCdNumberEdit, fields_.Number);
     ShowKind();
+    CentreOnScreen();  // the layout for the choice changed its size
     return true;
 }
 

@@ -25,6 +25,7 @@ bool ClipboardDialog::OnInit() {
     LimitText(kClipboardPathEdit, kPathChars);
     SetItemText(kClipboardPathEdit, fields_.Path);
     ShowKind();
+    CentreOnScreen();  // the layout for the choice changed its size
     return true;
 }
 

@@ -34,6 +34,7 @@ bool DateTimeDialog::OnInit() {
               dates);
     PlaceButtonsBelow(dates ? kDateTimeDays : kDateTimeNoZeros, {IDOK, IDCANCEL, IDHELP});
     SetFocus(list);
+    CentreOnScreen();  // the layout for the choice changed its size
     return false;
 }
 

@@ -24,6 +24,7 @@ bool FileManipulationDialog::OnInit() {
     SetItemText(kFileManipulationPathEdit, fields_.Path);
     SetItemText(kFileManipulationNewNameEdit, fields_.NewName);
     ShowKind();
+    CentreOnScreen();  // the layout for the choice changed its size
     return true;
 }
 

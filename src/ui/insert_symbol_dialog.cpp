@@ -49,6 +49,7 @@ bool InsertSymbolDialog::OnInit() {
                  (GetSystemMetrics(SM_CYSCREEN) - (frame.bottom - frame.top)) / 2, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER);
     SetFocus(grid);
+    CentreOnScreen();  // the layout for the choice changed its size
     return false;
 }
 

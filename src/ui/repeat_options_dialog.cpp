@@ -23,6 +23,7 @@ bool RepeatOptionsDialog::OnInit() {
     if (fields_.Kind >= kRepeatStart && fields_.Kind <= kRepeatCounter)
         SetChecked(kKindRadios[fields_.Kind - 1], true);
     Layout();
+    CentreOnScreen();  // the layout for the choice changed its size
     return true;
 }
 

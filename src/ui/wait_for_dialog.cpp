@@ -34,6 +34,7 @@ bool WaitForDialog::OnInit() {
     if (fields_.Kind >= 1 && fields_.Kind <= kWaitForPlayback)
         SetChecked(kKindRadios[fields_.Kind - 1], true);
     Layout();
+    CentreOnScreen();  // the layout for the choice changed its size
     return true;
 }
 

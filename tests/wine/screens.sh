@@ -199,9 +199,19 @@ play() {
     wine "$PROGRAM_DIR/QORVIL.EXE" /A "$1" >/dev/null 2>&1 &
 }
 
-# dialog <dialog name> [kind [tag to edit]]: opens one command dialog.
+# dialog <dialog name> [kind [tag to edit]]: opens one command dialog, and
+# gives it the X focus: the window of a program started apart comes to the
+# front for Windows, but the keys would still go where the X focus is.
 dialog() {
+    local main front
+    main=$(run_probe window_tool.exe front | tr -d '\r')
     wine "$PROGRAM_DIR/dialog_probe.exe" "$@" >/dev/null 2>&1 &
+    for _ in $(seq 50); do
+        front=$(run_probe window_tool.exe front | tr -d '\r')
+        [ -n "$front" ] && [ "$front" != "$main" ] && break
+        sleep 0.1
+    done
+    focus_window "$(window_of "$front")" "$front"
 }
 
 # press <title> <button caption>: clicks the button once the window is there.
