@@ -6,6 +6,8 @@
 #include <cstdlib>
 
 #include "language/ansi_text.h"
+#include "language/tag_recogniser.h"
+#include "language/tag_writer.h"
 #include "platform/file_system.h"
 
 namespace tavrin {
@@ -68,6 +70,18 @@ std::string ExistingFile(FileSystem& files, const std::string& path) {
     const std::string typed = Trim(path);
     if (typed.empty() || !files.FileExists(typed)) return "";
     return files.ShortPath(typed);
+}
+
+int ChoiceOfTag(const TagChoice* choices, size_t count, const TagMatch& match) {
+    for (size_t k = 0; k < count; ++k)
+        if (choices[k].Kind == match.Kind && choices[k].Index == match.Index)
+            return static_cast<int>(k) + 1;
+    return 0;
+}
+
+std::string TagOfChoice(const TagChoice* choices, size_t count, int kind) {
+    if (kind < 1 || static_cast<size_t>(kind) > count) return "";
+    return WriteTag(choices[kind - 1].Kind, choices[kind - 1].Index, {});
 }
 
 }  // namespace tavrin

@@ -14,12 +14,16 @@
 //    (written with WriteTag) and the values.
 // The window class in src/ui binds the controls to the fields and does no
 // checking of its own.
+#include <cstddef>
 #include <string>
 #include <utility>
+
+#include "language/tag_kind.h"
 
 namespace tavrin {
 
 class FileSystem;
+struct TagMatch;
 
 // A check of "&Ok" that failed: the message, shown in a box titled "Error",
 // and the field (numbered by each model) that gets the focus. A question
@@ -78,5 +82,26 @@ std::string RealText(double value);
 // The short (8.3) form of the trimmed path when it names an existing file;
 // empty when it does not (or names a folder).
 std::string ExistingFile(FileSystem& files, const std::string& path);
+
+// The tag of one choice of a dialog whose choices each write a tag of their
+// own and nothing more.
+struct TagChoice {
+    TagKind Kind;
+    int Index = 0;
+};
+
+// The place (from 1) of the choice that writes the matched tag; 0 for none.
+int ChoiceOfTag(const TagChoice* choices, size_t count, const TagMatch& match);
+template <size_t N>
+int ChoiceOfTag(const TagChoice (&choices)[N], const TagMatch& match) {
+    return ChoiceOfTag(choices, N, match);
+}
+
+// The tag of choice kind (from 1); empty for 0 or a kind past the last.
+std::string TagOfChoice(const TagChoice* choices, size_t count, int kind);
+template <size_t N>
+std::string TagOfChoice(const TagChoice (&choices)[N], int kind) {
+    return TagOfChoice(choices, N, kind);
+}
 
 }  // namespace tavrin
