@@ -3,6 +3,7 @@
 #include "language/tag_recogniser.h"
 #include "ui/default_printer_dialog.h"
 #include "ui/desktop_dialog.h"
+#include "ui/network_drive_dialog.h"
 #include "ui/reboot_dialog.h"
 #include "ui/screen_setting_dialog.h"
 #include "ui/speaker_dialog.h"
@@ -62,6 +63,15 @@ std::string RunCommandDialog(HWND owner, CommandDialogId id, int kind,
             editTag.empty() ? NewDefaultPrinterFields()
                             : DefaultPrinterFieldsOf(DefaultPrinterValuesOf(Recognise(editTag, 0)));
         DefaultPrinterDialog dialog(fields);
+        dialog.Create(owner);
+        return dialog.ResultText();
+    }
+    case CommandDialogId::NetworkDrive: {
+        NetworkDriveFields fields =
+            editTag.empty() ? NewNetworkDriveFields()
+                            : NetworkDriveFieldsOf(NetworkDriveValuesOf(Recognise(editTag, 0)));
+        if (preset) fields.Kind = kind;
+        NetworkDriveDialog dialog(fields);
         dialog.Create(owner);
         return dialog.ResultText();
     }
