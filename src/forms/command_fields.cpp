@@ -72,6 +72,13 @@ std::string ExistingFile(FileSystem& files, const std::string& path) {
     return files.ShortPath(typed);
 }
 
+int ListLine(const std::vector<std::string>& lines, const std::string& name) {
+    if (name.empty()) return lines.empty() ? -1 : 0;
+    for (size_t k = 0; k < lines.size(); ++k)
+        if (lines[k] == name) return static_cast<int>(k);
+    return -1;
+}
+
 int ChoiceOfTag(const TagChoice* choices, size_t count, const TagMatch& match) {
     for (size_t k = 0; k < count; ++k)
         if (choices[k].Kind == match.Kind && choices[k].Index == match.Index)

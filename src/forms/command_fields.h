@@ -17,6 +17,7 @@
 #include <cstddef>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "language/tag_kind.h"
 
@@ -82,6 +83,10 @@ std::string RealText(double value);
 // The short (8.3) form of the trimmed path when it names an existing file;
 // empty when it does not (or names a folder).
 std::string ExistingFile(FileSystem& files, const std::string& path);
+
+// The line of a list to select when a dialog opens: the first for a new
+// command (no name), else the line of exactly that name; -1 for none.
+int ListLine(const std::vector<std::string>& lines, const std::string& name);
 
 // The tag of one choice of a dialog whose choices each write a tag of their
 // own and nothing more.

@@ -28,11 +28,4 @@ CommandAnswer<DefaultPrinterValues> AcceptDefaultPrinter(const DefaultPrinterFie
     return Answer(WriteTag(TagKind::DefaultPrinter, tag), DefaultPrinterValues{fields.Name});
 }
 
-int PrinterLine(const std::vector<std::string>& choices, const DefaultPrinterFields& fields) {
-    if (fields.Name.empty()) return choices.empty() ? -1 : 0;
-    for (size_t k = 0; k < choices.size(); ++k)
-        if (choices[k] == fields.Name) return static_cast<int>(k);
-    return -1;
-}
-
 }  // namespace tavrin

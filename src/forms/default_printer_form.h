@@ -26,8 +26,5 @@ DefaultPrinterFields DefaultPrinterFieldsOf(const DefaultPrinterValues& values);
 DefaultPrinterValues DefaultPrinterValuesOf(const TagMatch& match);
 CommandAnswer<DefaultPrinterValues> AcceptDefaultPrinter(const DefaultPrinterFields& fields);
 
-// The line to select when the dialog opens: the first for a new command (no
-// name), else the line of exactly that name; -1 for none.
-int PrinterLine(const std::vector<std::string>& choices, const DefaultPrinterFields& fields);
 
 }  // namespace tavrin

@@ -3,6 +3,7 @@
 #include "language/tag_recogniser.h"
 #include "ui/default_printer_dialog.h"
 #include "ui/desktop_dialog.h"
+#include "ui/dial_up_dialog.h"
 #include "ui/network_drive_dialog.h"
 #include "ui/reboot_dialog.h"
 #include "ui/screen_setting_dialog.h"
@@ -72,6 +73,15 @@ std::string RunCommandDialog(HWND owner, CommandDialogId id, int kind,
                             : NetworkDriveFieldsOf(NetworkDriveValuesOf(Recognise(editTag, 0)));
         if (preset) fields.Kind = kind;
         NetworkDriveDialog dialog(fields);
+        dialog.Create(owner);
+        return dialog.ResultText();
+    }
+    case CommandDialogId::DialUp: {
+        DialUpFields fields = editTag.empty()
+                                  ? NewDialUpFields()
+                                  : DialUpFieldsOf(DialUpValuesOf(Recognise(editTag, 0)));
+        if (preset) fields.Kind = kind;
+        DialUpDialog dialog(fields);
         dialog.Create(owner);
         return dialog.ResultText();
     }

@@ -13,7 +13,7 @@ bool DefaultPrinterDialog::OnInit() {
     for (const std::string& name : choices_)
         SendDlgItemMessageA(Handle(), kDefaultPrinterList, LB_ADDSTRING, 0,
                             reinterpret_cast<LPARAM>(name.c_str()));
-    SendDlgItemMessageA(Handle(), kDefaultPrinterList, LB_SETCURSEL, PrinterLine(choices_, fields_),
+    SendDlgItemMessageA(Handle(), kDefaultPrinterList, LB_SETCURSEL, ListLine(choices_, fields_.Name),
                         0);
     return true;
 }

@@ -15,10 +15,10 @@ TEST(DefaultPrinterFormTest, TheListLeavesOutTheFirstName) {
 
 TEST(DefaultPrinterFormTest, TheLineSelectedAtOpening) {
     const std::vector<std::string> choices = {"Laser", "Ink"};
-    EXPECT_EQ(PrinterLine(choices, NewDefaultPrinterFields()), 0);
-    EXPECT_EQ(PrinterLine({}, NewDefaultPrinterFields()), -1);
-    EXPECT_EQ(PrinterLine(choices, {"Ink"}), 1);
-    EXPECT_EQ(PrinterLine(choices, {"ink"}), -1) << "names compare exactly";
+    EXPECT_EQ(ListLine(choices, NewDefaultPrinterFields().Name), 0);
+    EXPECT_EQ(ListLine({}, NewDefaultPrinterFields().Name), -1);
+    EXPECT_EQ(ListLine(choices, "Ink"), 1);
+    EXPECT_EQ(ListLine(choices, "ink"), -1) << "names compare exactly";
 }
 
 TEST(DefaultPrinterFormTest, TheSelectedNameIsTheTag) {
