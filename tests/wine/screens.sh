@@ -16,7 +16,7 @@ WINE_DECORATED=N  # pictures with the windows' frames and captions
 # how to close it (and whatever it was opened from), "-" for nothing to do.
 # The steps use the functions below; keys are xdotool key names, menu items
 # are picked by their & letters. A window that does not open is reported as
-# missing and the list goes on.
+# missing and the list goes on. A line that begins with "#" is a comment.
 WINDOWS='
 main-window                     | Tavrin 99 (KELDA) | -                         | -
 tray-menu-icons                 | Wine System Tray  | -                         | -
@@ -64,6 +64,23 @@ tray-recording                  | Wine System Tray  | -                         
 capture-complete                | Capture Complete  | keys "Tavrin 99 (KELDA)" ctrl+alt+shift+x | keys "Capture Complete" Escape
 capture-macro                   | Capture Macro     | typed "Tavrin 99 (KELDA)" f1; menu m c | keys "Capture Macro" Escape
 notice-no-screen-mode           | Macro Execution Error | play screenmode       | keys "Macro Execution Error" Return
+# dlg-system: the system, desktop, network and dial-up command dialogs
+cmd-reboot-shut-down            | Reboot or Shut Down | dialog reboot-shut-down  | keys "Reboot or Shut Down" Escape
+cmd-reboot-shut-down-edit       | Reboot or Shut Down | dialog reboot-shut-down 0 "<POWEROFF>" | keys "Reboot or Shut Down" Escape
+cmd-desktop                     | Desktop           | dialog desktop            | keys Desktop Escape
+cmd-desktop-edit                | Desktop           | dialog desktop 0 "<EXPCP>" | keys Desktop Escape
+cmd-system-controls             | System Controls   | dialog system-controls    | keys "System Controls" Escape
+cmd-system-controls-edit        | System Controls   | dialog system-controls 0 "<WALLP:0010,0020C:\WINDOWS\CLOUDS.BMP>" | keys "System Controls" Escape
+cmd-speaker-controls            | Speaker Controls  | dialog speaker-controls   | keys "Speaker Controls" Escape
+cmd-speaker-controls-edit       | Speaker Controls  | dialog speaker-controls 0 "<MIDIMUTE>" | keys "Speaker Controls" Escape
+cmd-screen-setting              | Screen Display Setting | dialog screen-setting | keys "Screen Display Setting" Escape
+cmd-screen-setting-edit         | Screen Display Setting | dialog screen-setting 0 "<SCREEN:001>" | keys "Screen Display Setting" Escape
+cmd-default-printer             | Default Printer   | dialog default-printer    | keys "Default Printer" Escape
+cmd-default-printer-edit        | Default Printer   | dialog default-printer 0 "<DEFPRT:Laser>" | keys "Default Printer" Escape
+cmd-network-drive               | Map or Unmap  A Network Drive | dialog network-drive | keys "Map or Unmap  A Network Drive" Escape
+cmd-network-drive-edit          | Map or Unmap  A Network Drive | dialog network-drive 0 "<NWDPS:F:>" | keys "Map or Unmap  A Network Drive" Escape
+cmd-dial-up                     | Dial-Up Networking | dialog dial-up           | keys "Dial-Up Networking" Escape
+cmd-dial-up-edit                | Dial-Up Networking | dialog dial-up 0 "<HANG>" | keys "Dial-Up Networking" Escape
 '
 
 # The pattern for xdotool search --name of the title $1, exactly.
@@ -195,6 +212,7 @@ written=0
 while IFS='|' read -r -u 3 name title open close; do
     name=$(sed 's/^ *//; s/ *$//' <<<"$name")
     [ -n "$name" ] || continue
+    [ "${name#\#}" = "$name" ] || continue  # a comment line
     title=$(sed 's/^ *//; s/ *$//' <<<"$title")
     open=$(sed 's/^ *//; s/ *$//' <<<"$open")
     close=$(sed 's/^ *//; s/ *$//' <<<"$close")
