@@ -26,6 +26,8 @@ bool DesktopDialog::OnInit() {
     if (fields_.Kind < 1 || fields_.Kind > kDesktopChoices) return true;
     const int choice = kChoices[fields_.Kind - 1];
     SetChecked(choice, true);
+    // A choice the system cannot take stays checked but takes no focus.
+    if (!DesktopChoiceEnabled(fields_.Kind, automation)) return true;
     SetFocus(Item(choice));
     return false;
 }

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <ras.h>
+#include <raserror.h>
 
 #include <vector>
 
