@@ -6,6 +6,8 @@
 #include <cstdlib>
 
 #include "language/ansi_text.h"
+#include "language/tag_recogniser.h"
+#include "language/tag_writer.h"
 #include "platform/file_system.h"
 
 namespace tavrin {
@@ -74,6 +76,25 @@ std::string ExistingFolder(FileSystem& files, const std::string& path) {
     const std::string typed = Trim(path);
     const std::string shortPath = typed.empty() ? "" : files.ShortPath(typed);
     return !shortPath.empty() && files.FolderExists(shortPath) ? shortPath : "";
+}
+
+int ListLine(const std::vector<std::string>& lines, const std::string& name) {
+    if (name.empty()) return lines.empty() ? -1 : 0;
+    for (size_t k = 0; k < lines.size(); ++k)
+        if (lines[k] == name) return static_cast<int>(k);
+    return -1;
+}
+
+int ChoiceOfTag(const TagChoice* choices, size_t count, const TagMatch& match) {
+    for (size_t k = 0; k < count; ++k)
+        if (choices[k].Kind == match.Kind && choices[k].Index == match.Index)
+            return static_cast<int>(k) + 1;
+    return 0;
+}
+
+std::string TagOfChoice(const TagChoice* choices, size_t count, int kind) {
+    if (kind < 1 || static_cast<size_t>(kind) > count) return "";
+    return WriteTag(choices[kind - 1].Kind, choices[kind - 1].Index, {});
 }
 
 }  // namespace tavrin

@@ -17,12 +17,16 @@
 #include <cstddef>
 #include <string>
 #include <utility>
+#include <vector>
+
+#include "language/tag_kind.h"
 
 #include "language/tag_kind.h"
 
 namespace tavrin {
 
 class FileSystem;
+struct TagMatch;
 
 // A check of "&Ok" that failed: the message, shown in a box titled "Error",
 // and the field (numbered by each model) that gets the focus. A question
@@ -92,6 +96,31 @@ int KindOf(const TagKind (&kinds)[N], TagKind kind) {
     for (size_t k = 0; k < N; ++k)
         if (kinds[k] == kind) return static_cast<int>(k) + 1;
     return 0;
+}
+
+// The line of a list to select when a dialog opens: the first for a new
+// command (no name), else the line of exactly that name; -1 for none.
+int ListLine(const std::vector<std::string>& lines, const std::string& name);
+
+// The tag of one choice of a dialog whose choices each write a tag of their
+// own and nothing more.
+struct TagChoice {
+    TagKind Kind;
+    int Index = 0;
+};
+
+// The place (from 1) of the choice that writes the matched tag; 0 for none.
+int ChoiceOfTag(const TagChoice* choices, size_t count, const TagMatch& match);
+template <size_t N>
+int ChoiceOfTag(const TagChoice (&choices)[N], const TagMatch& match) {
+    return ChoiceOfTag(choices, N, match);
+}
+
+// The tag of choice kind (from 1); empty for 0 or a kind past the last.
+std::string TagOfChoice(const TagChoice* choices, size_t count, int kind);
+template <size_t N>
+std::string TagOfChoice(const TagChoice (&choices)[N], int kind) {
+    return TagOfChoice(choices, N, kind);
 }
 
 }  // namespace tavrin

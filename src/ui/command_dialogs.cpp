@@ -17,27 +17,35 @@
 #include "ui/audio_cd_dialog.h"
 #include "ui/clipboard_dialog.h"
 #include "ui/date_time_dialog.h"
+#include "ui/default_printer_dialog.h"
+#include "ui/desktop_dialog.h"
+#include "ui/dial_up_dialog.h"
 #include "ui/enter_keystrokes_dialog.h"
 #include "ui/file_manipulation_dialog.h"
 #include "ui/insert_symbol_dialog.h"
-#include "ui/keys_up_down_dialog.h"
 #include "ui/installed_programs.h"
+#include "ui/keys_up_down_dialog.h"
 #include "ui/load_macro_file_dialog.h"
 #include "ui/load_text_file_dialog.h"
 #include "ui/macro_commands_dialog.h"
 #include "ui/mouse_commands_dialog.h"
+#include "ui/network_drive_dialog.h"
 #include "ui/open_explorer_dialog.h"
 #include "ui/pause_window_dialog.h"
 #include "ui/play_video_dialog.h"
 #include "ui/program_folder.h"
+#include "ui/reboot_dialog.h"
 #include "ui/remark_dialog.h"
 #include "ui/repeat_options_dialog.h"
+#include "ui/screen_setting_dialog.h"
 #include "ui/search_dialog.h"
 #include "ui/set_delay_dialog.h"
 #include "ui/set_scope_dialog.h"
 #include "ui/set_sound_dialog.h"
 #include "ui/size_window_dialog.h"
+#include "ui/speaker_dialog.h"
 #include "ui/speed_dialog.h"
+#include "ui/system_controls_dialog.h"
 #include "ui/text_box_command_dialog.h"
 #include "ui/value_dialog.h"
 #include "ui/wait_for_dialog.h"
@@ -210,6 +218,34 @@ std::string RunCommandDialog(HWND owner, CommandDialogId id, int kind,
         if (findOnly || dialog.ResultText().empty()) return dialog.ResultText();
         return dialog.ResultText() + "\t" + dialog.Values().Replace;
     }
+    case CommandDialogId::RebootShutDown:
+        return Run<RebootDialog>(owner, FieldsFor(NewRebootFields, RebootFieldsOf, RebootValuesOf,
+                                                  kind, editTag));
+    case CommandDialogId::Desktop:
+        return Run<DesktopDialog>(owner, FieldsFor(NewDesktopFields, DesktopFieldsOf,
+                                                   DesktopValuesOf, kind, editTag));
+    case CommandDialogId::SystemControls:
+        return Run<SystemControlsDialog>(
+            owner, FieldsFor(NewSystemControlsFields, SystemControlsFieldsOf,
+                             SystemControlsValuesOf, kind, editTag));
+    case CommandDialogId::SpeakerControls:
+        return Run<SpeakerDialog>(owner, FieldsFor(NewSpeakerFields, SpeakerFieldsOf,
+                                                   SpeakerValuesOf, kind, editTag));
+    case CommandDialogId::ScreenSetting:
+        return Run<ScreenSettingDialog>(owner, EditedOr(NewScreenSettingFields(),
+                                                        ScreenSettingFieldsOf,
+                                                        ScreenSettingValuesOf, editTag));
+    case CommandDialogId::DefaultPrinter:
+        return Run<DefaultPrinterDialog>(owner, EditedOr(NewDefaultPrinterFields(),
+                                                         DefaultPrinterFieldsOf,
+                                                         DefaultPrinterValuesOf, editTag));
+    case CommandDialogId::NetworkDrive:
+        return Run<NetworkDriveDialog>(owner, FieldsFor(NewNetworkDriveFields,
+                                                        NetworkDriveFieldsOf,
+                                                        NetworkDriveValuesOf, kind, editTag));
+    case CommandDialogId::DialUp:
+        return Run<DialUpDialog>(owner, FieldsFor(NewDialUpFields, DialUpFieldsOf,
+                                                  DialUpValuesOf, kind, editTag));
     default:
         return "";
     }

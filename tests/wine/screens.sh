@@ -136,6 +136,23 @@ cmd-text-box                    | Display A Text Box | dialog text-box          
 cmd-text-box-edit               | Display A Text Box | dialog text-box 0 "<TBOX:<HEAD:Notes>A text box shown by a macro.>" | keys "Display A Text Box" Escape
 cmd-pause-window                | Pause Window      | dialog pause-window       | keys "Pause Window" Escape
 cmd-pause-window-edit           | Pause Window      | dialog pause-window 0 "<PAUSE>" | keys "Pause Window" Escape
+# dlg-system: the system, desktop, network and dial-up command dialogs
+cmd-reboot-shut-down            | Reboot or Shut Down | dialog reboot-shut-down  | keys "Reboot or Shut Down" Escape
+cmd-reboot-shut-down-edit       | Reboot or Shut Down | dialog reboot-shut-down 0 "<POWEROFF>" | keys "Reboot or Shut Down" Escape
+cmd-desktop                     | Desktop           | dialog desktop            | keys Desktop Escape
+cmd-desktop-edit                | Desktop           | dialog desktop 0 "<EXPCP>" | keys Desktop Escape
+cmd-system-controls             | System Controls   | dialog system-controls    | keys "System Controls" Escape
+cmd-system-controls-edit        | System Controls   | dialog system-controls 0 "<WALLP:0010,0020C:\WINDOWS\CLOUDS.BMP>" | keys "System Controls" Escape
+cmd-speaker-controls            | Speaker Controls  | dialog speaker-controls   | keys "Speaker Controls" Escape
+cmd-speaker-controls-edit       | Speaker Controls  | dialog speaker-controls 0 "<MIDIMUTE>" | keys "Speaker Controls" Escape
+cmd-screen-setting              | Screen Display Setting | dialog screen-setting | keys "Screen Display Setting" Escape
+cmd-screen-setting-edit         | Screen Display Setting | dialog screen-setting 0 "<SCREEN:001>" | keys "Screen Display Setting" Escape
+cmd-default-printer             | Default Printer   | dialog default-printer    | keys "Default Printer" Escape
+cmd-default-printer-edit        | Default Printer   | dialog default-printer 0 "<DEFPRT:Laser>" | keys "Default Printer" Escape
+cmd-network-drive               | Map or Unmap  A Network Drive | dialog network-drive | keys "Map or Unmap  A Network Drive" Escape
+cmd-network-drive-edit          | Map or Unmap  A Network Drive | dialog network-drive 0 "<NWDPS:F:>" | keys "Map or Unmap  A Network Drive" Escape
+cmd-dial-up                     | Dial-Up Networking | dialog dial-up           | keys "Dial-Up Networking" Escape
+cmd-dial-up-edit                | Dial-Up Networking | dialog dial-up 0 "<HANG>" | keys "Dial-Up Networking" Escape
 '
 
 # The pattern for xdotool search --name of the title $1, exactly.

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <ras.h>
+#include <raserror.h>
 
 #include <vector>
 
@@ -14,6 +15,8 @@ using RasDialFn = DWORD(WINAPI*)(LPRASDIALEXTENSIONS, LPCSTR, LPRASDIALPARAMSA, 
                                  LPHRASCONN);
 using RasHangUpFn = DWORD(WINAPI*)(HRASCONN);
 using RasEnumConnectionsFn = DWORD(WINAPI*)(LPRASCONNA, LPDWORD, LPDWORD);
+using RasEnumEntriesFn = DWORD(WINAPI*)(LPCSTR, LPCSTR, LPRASENTRYNAMEA, LPDWORD, LPDWORD);
+using RasGetEntryDialParamsFn = DWORD(WINAPI*)(LPCSTR, LPRASDIALPARAMSA, LPBOOL);
 
 constexpr DWORD kMaxConnections = 100;
 
@@ -34,6 +37,8 @@ struct Win32DialUp::Library {
     RasDialFn dial = nullptr;
     RasHangUpFn hangUp = nullptr;
     RasEnumConnectionsFn enumConnections = nullptr;
+    RasEnumEntriesFn enumEntries = nullptr;
+    RasGetEntryDialParamsFn entryDialParams = nullptr;
 };
 
 Win32DialUp::Win32DialUp() : library_(new Library) {
@@ -43,6 +48,8 @@ Win32DialUp::Win32DialUp() : library_(new Library) {
     l.dial = Find<RasDialFn>(l.module, "RasDialA");
     l.hangUp = Find<RasHangUpFn>(l.module, "RasHangUpA");
     l.enumConnections = Find<RasEnumConnectionsFn>(l.module, "RasEnumConnectionsA");
+    l.enumEntries = Find<RasEnumEntriesFn>(l.module, "RasEnumEntriesA");
+    l.entryDialParams = Find<RasGetEntryDialParamsFn>(l.module, "RasGetEntryDialParamsA");
 }
 
 Win32DialUp::~Win32DialUp() {
@@ -85,6 +92,39 @@ bool Win32DialUp::Connections(std::vector<DialConnection>& connections) {
 
 uint32_t Win32DialUp::HangUp(DialConnection connection) {
     return library_->hangUp(reinterpret_cast<HRASCONN>(static_cast<uintptr_t>(connection)));
+}
+
+std::vector<std::string> Win32DialUp::EntryNames() {
+    std::vector<std::string> names;
+    if (!library_->enumEntries) return names;
+    std::vector<RASENTRYNAMEA> entries(1);
+    entries[0].dwSize = sizeof(RASENTRYNAMEA);
+    DWORD size = sizeof(RASENTRYNAMEA);
+    DWORD count = 0;
+    DWORD result = library_->enumEntries(nullptr, nullptr, entries.data(), &size, &count);
+    if (result == ERROR_BUFFER_TOO_SMALL) {
+        entries.resize(size / sizeof(RASENTRYNAMEA) + 1);
+        entries[0].dwSize = sizeof(RASENTRYNAMEA);
+        size = static_cast<DWORD>(entries.size() * sizeof(RASENTRYNAMEA));
+        result = library_->enumEntries(nullptr, nullptr, entries.data(), &size, &count);
+    }
+    if (result != 0) return names;
+    for (DWORD k = 0; k < count && k < entries.size(); ++k) names.push_back(entries[k].szEntryName);
+    return names;
+}
+
+bool Win32DialUp::StoredLogon(const std::string& entry, std::string& user,
+                              std::string& password) {
+    if (!library_->entryDialParams) return false;
+    RASDIALPARAMSA params{};
+    params.dwSize = sizeof params;
+    CopyField(params.szEntryName, entry);
+    BOOL stored = FALSE;
+    if (library_->entryDialParams(nullptr, &params, &stored) != 0) return false;
+    user = params.szUserName;
+    if (stored) password = params.szPassword;
+    SecureZeroMemory(params.szPassword, sizeof params.szPassword);
+    return true;
 }
 
 }  // namespace tavrin

@@ -1,5 +1,7 @@
 #pragma once
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "platform/dial_up.h"
 
@@ -17,6 +19,13 @@ public:
                   DialConnection& connection) override;
     bool Connections(std::vector<DialConnection>& connections) override;
     uint32_t HangUp(DialConnection connection) override;
+
+    // For the dial-up dialog: the names of the phone book's entries, none
+    // when the library is missing or cannot list them; and the user name and
+    // (when one is kept) the password stored with an entry, false when the
+    // entry's parameters cannot be read.
+    std::vector<std::string> EntryNames();
+    bool StoredLogon(const std::string& entry, std::string& user, std::string& password);
 
 private:
     struct Library;

@@ -1,0 +1,27 @@
+#pragma once
+#define kDesktopDialog 14100
+#define kDesktopChoice1 14101
+#define kDesktopChoice2 14102
+#define kDesktopChoice3 14103
+#define kDesktopChoice4 14104
+#define kDesktopChoice5 14105
+#define kDesktopChoice6 14106
+#define kDesktopChoice7 14107
+#define kDesktopChoice8 14108
+#define kDesktopChoice9 14109
+#define kDesktopChoice10 14110
+#define kDesktopChoice11 14111
+#define kDesktopChoice12 14112
+#define kDesktopChoice13 14113
+#define kDesktopChoice14 14114
+#define kDesktopChoice15 14115
+#define kDesktopChoice16 14116
+#define kDesktopChoice17 14117
+#define kDesktopChoice18 14118
+#define kDesktopChoice19 14119
+#define kDesktopChoice20 14120
+#define kDesktopChoice21 14121
+#define kDesktopChoice22 14122
+#define kDesktopChoice23 14123
+#define kDesktopChoice24 14124
+#define kDesktopChoice25 14125

@@ -1,0 +1,21 @@
+#pragma once
+#define kNetworkDriveDialog 14600
+#define kNetworkConnect 14601
+#define kNetworkDisconnect 14602
+#define kNetworkToggle 14603
+#define kNetworkDrive 14610
+#define kNetworkPathLabel 14611
+#define kNetworkPath 14612
+#define kNetworkBrowse 14613
+#define kNetworkDefaultLogon 14614
+#define kNetworkNameLabel 14615
+#define kNetworkName 14616
+#define kNetworkPasswordLabel 14617
+#define kNetworkPassword 14618
+#define kNetworkPermanent 14620
+#define kNetworkForce 14621
+#define kNetworkStatus 14622
+#define kNetworkListMapped 14630
+#define kNetworkMapped 14631
+#define kNetworkListBootup 14632
+#define kNetworkBootup 14633

@@ -1,0 +1,3 @@
+#pragma once
+#define kScreenSettingDialog 14400
+#define kScreenSettingList 14401

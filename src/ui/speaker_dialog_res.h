@@ -1,0 +1,23 @@
+#pragma once
+#define kSpeakerDialog 14300
+#define kSpeakerChoice1 14301
+#define kSpeakerChoice2 14302
+#define kSpeakerChoice3 14303
+#define kSpeakerChoice4 14304
+#define kSpeakerChoice5 14305
+#define kSpeakerChoice6 14306
+#define kSpeakerChoice7 14307
+#define kSpeakerChoice8 14308
+#define kSpeakerChoice9 14309
+#define kSpeakerChoice10 14310
+#define kSpeakerChoice11 14311
+#define kSpeakerChoice12 14312
+#define kSpeakerChoice13 14313
+#define kSpeakerChoice14 14314
+#define kSpeakerChoice15 14315
+#define kSpeakerChoice16 14316
+#define kSpeakerChoice17 14317
+#define kSpeakerChoice18 14318
+#define kSpeakerChoice19 14319
+#define kSpeakerChoice20 14320
+#define kSpeakerTest 14330

@@ -1,0 +1,23 @@
+#pragma once
+#define kSystemControlsDialog 14200
+#define kSystemSaverOn 14201
+#define kSystemSaverOff 14202
+#define kSystemSaverTime 14203
+#define kSystemKeyDelay 14204
+#define kSystemKeySpeed 14205
+#define kSystemWallpaper 14206
+#define kSystemBorder 14207
+#define kSystemNumberLabel 14210
+#define kSystemNumber 14211
+#define kSystemBitmapLabel 14220
+#define kSystemBitmap 14221
+#define kSystemBrowse 14222
+#define kSystemTile 14223
+#define kSystemCentre 14224
+#define kSystemStretch 14225
+#define kSystemPosition 14226
+#define kSystemPositionLabel 14227
+#define kSystemXLabel 14228
+#define kSystemX 14229
+#define kSystemYLabel 14230
+#define kSystemY 14231
