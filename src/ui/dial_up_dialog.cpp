@@ -23,9 +23,9 @@ bool DialUpDialog::OnInit() {
     const bool chosen = fields_.Kind == 1 || fields_.Kind == 2;
     if (chosen) SetChecked(kChoices[fields_.Kind - 1], true);
     ShowPanels();
+    CentreOnScreen();  // the layout for the choice changed its size
     if (!chosen) return true;
     SetFocus(Item(kChoices[fields_.Kind - 1]));
-    CentreOnScreen();  // the layout for the choice changed its size
     return false;
 }
 

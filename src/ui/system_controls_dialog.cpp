@@ -34,9 +34,9 @@ bool SystemControlsDialog::OnInit() {
     const bool chosen = fields_.Kind >= 1 && fields_.Kind <= static_cast<int>(std::size(kChoices));
     if (chosen) SetChecked(kChoices[fields_.Kind - 1], true);
     ShowPanels();
+    CentreOnScreen();  // the layout for the choice changed its size
     if (!chosen) return true;
     SetFocus(Item(kChoices[fields_.Kind - 1]));
-    CentreOnScreen();  // the layout for the choice changed its size
     return false;
 }
 
