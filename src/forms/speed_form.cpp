@@ -30,8 +30,7 @@ SpeedFields SpeedFieldsOf(const SpeedValues& values) {
 
 SpeedValues SpeedValuesOf(const TagMatch& match) {
     SpeedValues values;
-    for (int k = 0; k < 3; ++k)
-        if (kTags[k] == match.Kind) values.Kind = k + 1;
+    values.Kind = KindOf(kTags, match.Kind);
     if (values.Kind == kMacroSpeed)
         values.Factor = match.Fields.Real;
     else

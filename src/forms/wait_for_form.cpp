@@ -8,7 +8,8 @@
 namespace tavrin {
 namespace {
 
-constexpr TagKind kKinds[] = {TagKind::Literal,        TagKind::WaitWindow,
+// The tag of each kind, from kWaitForTitle.
+constexpr TagKind kKinds[] = {TagKind::WaitWindow,
                               TagKind::WaitLoseFocus,  TagKind::WaitProgram,
                               TagKind::WaitKey,        TagKind::WaitTextNoCase,
                               TagKind::WaitLeftClick,  TagKind::WaitRightClick,
@@ -54,8 +55,7 @@ WaitForFields WaitForFieldsOf(const WaitForValues& values) {
 
 WaitForValues WaitForValuesOf(const TagMatch& tag) {
     WaitForValues v;
-    for (int k = kWaitForTitle; k <= kWaitForPlayback; ++k)
-        if (kKinds[k] == tag.Kind) v.Kind = k;
+    v.Kind = KindOf(kKinds, tag.Kind);
     if (tag.Kind == TagKind::WaitTextCase) {
         v.Kind = kWaitForText;
         v.CaseSensitive = true;
@@ -105,7 +105,7 @@ CommandAnswer<WaitForValues> AcceptWaitFor(const WaitForFields& f) {
             return Refuse<WaitForValues>("Value must be greater than zero.", kWaitMinutesField);
         v.Minutes = minutes;
     }
-    TagKind kind = kKinds[f.Kind];
+    TagKind kind = kKinds[f.Kind - 1];
     if (f.Kind == kWaitForText && v.CaseSensitive) kind = TagKind::WaitTextCase;
     TagFields tag;
     tag.Numbers[0] = v.Minutes;
